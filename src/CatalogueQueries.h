@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Every SQL text the program sends to the catalogue, kept together so that the column
+// positions read elsewhere and the table aliases used by condition fragments stay in one place.
+namespace CatalogueQueries {
+
+// Columns of the fan table query, by position.
+enum FanColumn {
+    FanId = 0,
+    FanClassId = 1,
+    FanModelId = 2,
+    FanEngineId = 3,
+    FanMaterialId = 4,
+    FanTemperature = 5,
+    FanA1 = 6,
+    FanB1 = 13,
+    FanPhiMin = 20,
+    FanPhiMax = 21,
+    FanB = 22,
+    FanC = 23,
+    FanRealSpeed = 24,
+    FanModel = 25,
+    FanDiameter = 26,
+    FanNominal = 27,
+    FanMaterial = 28,
+    FanClass = 29,
+    FanPower = 30,
+    FanSpeed = 31,
+    FanRev = 32,
+    FanQ = 33,
+    FanP = 34,
+    FanColumnCount = 35
+};
+
+// Columns of the comparison query, by position.
+enum CmpColumn {
+    CmpModel = 0,
+    CmpDiameter,
+    CmpSpeed,
+    CmpPower,
+    CmpQ,
+    CmpP,
+    CmpLength,
+    CmpDepth,
+    CmpHeight,
+    CmpWeight,
+    CmpUrl,
+    CmpPdf,
+    CmpId,
+    CmpColumnCount
+};
+
+extern const QString tree;
+// The fan table query up to and including WHERE (MainWindow::fanTableBaseQuery).
+extern const QString fanTableBase;
+extern const QString searchDiameters;
+// Holds %1 for the quoted text that stands in for a missing dimension or weight.
+extern const QString comparisonBase;
+
+// The distinct values of one filter column under the condition %1.
+QString filterValues(const QString& column);
+// The condition that lists the fans of a class-tree node.
+QString treeNodeCondition(int left, int right);
+QString comparison(const QString& baseQuery, const QStringList& ids);
+QString techInfoModels(const QStringList& ids);
+QString descriptionPdf(int fanId);
+
+} // namespace CatalogueQueries

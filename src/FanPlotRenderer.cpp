@@ -1,0 +1,66 @@
+#include "FanPlotRenderer.h"
+
+#include "FanPlotLayout.h"
+
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPalette>
+
+#include <qwt_plot.h>
+#include <qwt_scale_draw.h>
+#include <qwt_scale_widget.h>
+
+FanPlotRenderer::FanPlotRenderer(QObject* parent) : QwtPlotRenderer(parent) {}
+
+void FanPlotRenderer::renderPage(QwtPlot* plot, QPaintDevice& device) const
+{
+    QRectF rect(0, 0, device.width(), device.height());
+    const double aspect = rect.width() / rect.height();
+    if (aspect < 1.0)
+        rect.setHeight(aspect * rect.width());
+    QPainter painter(&device);
+    render(plot, &painter, rect);
+}
+
+void FanPlotRenderer::renderScale(const QwtPlot* plot, QPainter* painter, int axisId,
+                                  int startDist, int endDist, int baseDist,
+                                  const QRectF& scaleRect) const
+{
+    QwtPlotRenderer::renderScale(plot, painter, axisId, startDist, endDist, baseDist, scaleRect);
+    if (axisId != QwtPlot::yLeft || !plot->axisEnabled(QwtPlot::yLeft))
+        return;
+    const auto* layout = dynamic_cast<const FanPlotLayout*>(plot->plotLayout());
+    if (!layout)
+        return;
+    // The layout was just activated for this rendering: its extra rectangles belong to it, and the
+    // extra axes share the left axis's border distances.
+    for (int i = 0; i < layout->extraAxisCount(); ++i)
+        renderLeftScale(layout->extraAxis(i), painter, startDist, endDist,
+                        layout->extraAxis(i)->margin(), layout->extraAxisRect(i));
+}
+
+void FanPlotRenderer::renderLeftScale(QwtScaleWidget* axis, QPainter* painter, int startDist,
+                                      int endDist, int baseDist, const QRectF& scaleRect)
+{
+    if (scaleRect.isEmpty())
+        return;
+    painter->save();
+
+    axis->drawTitle(painter, QwtScaleDraw::LeftScale, scaleRect);
+
+    painter->setFont(axis->font());
+    QwtScaleDraw* scaleDraw = axis->scaleDraw();
+    const QPointF oldPos = scaleDraw->pos();
+    const double oldLength = scaleDraw->length();
+    scaleDraw->move(scaleRect.right() - 1.0 - baseDist, scaleRect.y() + startDist);
+    scaleDraw->setLength(scaleRect.height() - startDist - endDist);
+
+    QPalette palette = axis->palette();
+    palette.setCurrentColorGroup(QPalette::Active);
+    scaleDraw->draw(painter, palette);
+
+    // The widget keeps drawing itself on screen with its own geometry.
+    scaleDraw->move(oldPos);
+    scaleDraw->setLength(oldLength);
+    painter->restore();
+}

@@ -1,0 +1,187 @@
+#include "MainWindow.h"
+
+#include "CatalogueQueries.h"
+#include "FanPlot.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QGroupBox>
+#include <QSplitter>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeWidget>
+
+#include <cstdio>
+
+MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::WindowFlags flags)
+    : QMainWindow(parent, flags)
+    , productName(QStringLiteral("Vortel"))
+    , titleText(productName + QStringLiteral(" 1.3.7"))
+    , dbFileName(QStringLiteral("fans.dat"))
+    , settingsFileName(QStringLiteral("vortel.ini"))
+    , helpResource(QStringLiteral(":/readme.txt"))
+    , iconResource(QStringLiteral(":/logo.ico"))
+    , changelogFileName(QStringLiteral("changelog.txt"))
+    , programFolder(programFolder)
+{
+    if (!QFileInfo::exists(programFolder + dbFileName)) {
+        QMessageBox::critical(this, QString(), tr("Database file %1 is absent.").arg(dbFileName),
+                              QMessageBox::Ok);
+        valid = false;
+        return;
+    }
+
+    settings = new QSettings(programFolder + settingsFileName, QSettings::IniFormat, this);
+
+    db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(programFolder + dbFileName);
+    // The catalogue is only ever read; a read-only connection makes that hold whatever happens.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    db.open();
+
+    createTree();
+    if (!valid)
+        return;
+
+    createFilters();
+    createAdviceBox();
+    createFanTable();
+    plot = new FanPlot(this);
+    createTabs();
+
+    QFile help(helpResource);
+    if (help.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        help.close();
+        helpView->setPlainText(readWholeFile(helpResource));
+    } else {
+        QMessageBox::critical(this, QString(), tr("Error loading help!"), QMessageBox::Ok);
+    }
+
+    if (!loadSearchDiameters()) {
+        valid = false;
+        return;
+    }
+    createSearch();
+    createMenus();
+
+    setWindowIcon(QIcon(iconResource));
+    setWindowTitle(titleText);
+    setCentralWidget(stackedWidget);
+    constructed = true;
+}
+
+MainWindow::~MainWindow()
+{
+    // Models hold queries on the connection; they must let go of it before it is removed.
+    if (queryModel)
+        queryModel->clear();
+    if (db.isValid()) {
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
+    }
+}
+
+bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
+{
+    // The text is run as it stands: a statement that failed to prepare would otherwise report
+    // only "No query" instead of the driver's reason.
+    if (query.exec(query.lastQuery()))
+        return true;
+
+    const QString diagnostic = QStringLiteral("Failed to execute query: ") + query.lastQuery()
+                               + QLatin1Char('\n') + query.lastError().text();
+    std::fprintf(stderr, "%s\n", diagnostic.toUtf8().constData());
+    std::fflush(stderr);
+
+    if (!errorMessage.isEmpty()) {
+        QMessageBox::critical(this, QString(), errorMessage, QMessageBox::Ok);
+        close();
+    }
+    return false;
+}
+
+QString MainWindow::readWholeFile(QString fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = file.readAll();
+    file.close();
+    // Decoding stops at the first zero byte, as a C string would.
+    return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), uint(bytes.size()))));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // A failed query during construction asks for a close; there is no state to save yet.
+    if (!constructed) {
+        event->ignore();
+        return;
+    }
+    settings->sync();
+    event->accept();
+}
+
+void MainWindow::createTabs()
+{
+    tabWidget = new QTabWidget;
+    treeParamSplitter = new QSplitter(Qt::Horizontal);
+    treeParamSplitter->addWidget(fansTree);
+    treeParamSplitter->addWidget(filterBox);
+    treeParamSplitter->setStretchFactor(0, 35);
+    treeParamSplitter->setStretchFactor(1, 65);
+    tabWidget->addTab(treeParamSplitter, tr("Selection"));
+    auto* plotPage = new QWidget;
+    auto* plotLayout = new QHBoxLayout(plotPage);
+    plotLayout->addWidget(plot);
+    tabWidget->addTab(plotPage, tr("Plot"));
+    tabWidget->addTab(new QWidget, tr("Comparison"));
+    tabWidget->addTab(new QWidget, tr("Tech info"));
+    helpView = new QPlainTextEdit;
+    helpView->setReadOnly(true);
+    auto* helpPage = new QWidget;
+    auto* helpLayout = new QHBoxLayout(helpPage);
+    helpLayout->addWidget(helpView);
+    tabWidget->addTab(helpPage, tr("Help"));
+
+    tabsTableSplitter = new QSplitter(Qt::Vertical);
+    tabsTableSplitter->addWidget(tabWidget);
+    tabsTableSplitter->addWidget(tableView);
+    stackedWidget = new QStackedWidget(this);
+    stackedWidget->addWidget(tabsTableSplitter);
+}
+
+bool MainWindow::loadSearchDiameters()
+{
+    QSqlQuery query = catalogueQuery(CatalogueQueries::searchDiameters);
+    if (!execSql(query, QString()))
+        return false;
+    while (query.next())
+        diameters.append(query.value(0).toString());
+    return true;
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->addAction(tr("&Unfold tree"), this, &MainWindow::unfoldFansTree);
+    fileMenu->addAction(tr("&Fold tree"), this, &MainWindow::foldFansTree);
+    QAction* search = fileMenu->addAction(tr("&Search"), this, &MainWindow::goToSearch);
+    search->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::Key_F)});
+    fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
+}

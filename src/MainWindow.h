@@ -1,0 +1,145 @@
+#pragma once
+
+#include <QItemSelection>
+#include <QMainWindow>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+
+#include <memory>
+
+class FanParameter;
+class FanPlot;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QListWidgetItem;
+class QMessageBox;
+class QPlainTextEdit;
+class QSettings;
+class QSortFilterProxyModel;
+class QSplitter;
+class QSqlQueryModel;
+class QStackedWidget;
+class QTabWidget;
+class QTableView;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+// The catalogue window: class tree, filters, search, fan table and the plot of the chosen fans.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    MainWindow(const QString& programFolder, QWidget* parent = nullptr,
+               Qt::WindowFlags flags = Qt::WindowFlags());
+    ~MainWindow() override;
+
+    bool isValid() const { return valid; }
+
+    // The fan table query up to and including WHERE; a condition is appended to it.
+    static const QString fanTableBaseQuery;
+
+    bool execSql(QSqlQuery& query, QString errorMessage);
+    QString readWholeFile(QString fileName);
+
+    void updateUI(QString query, bool keepParams);
+    void updateParams();
+    void paramsItemChanged(FanParameter* param, QListWidgetItem* item);
+    void updateParamsCheckStates(FanParameter* changed, bool checked);
+
+    bool loadTree(QTreeWidgetItem* root);
+    void getFanLeftRightValues(QTreeWidgetItem* item, int& left, int& right);
+    void expandTreeNode(QTreeWidgetItem* item, bool expand);
+
+    // Read by the tests and by the views that follow the selection.
+    const QString& currentBaseCondition() const { return baseCondition; }
+    const QStringList& comparedFanIds() const { return cmpFanIds; }
+    const QStringList& searchDiameters() const { return diameters; }
+    const QList<FanParameter*>& filterParameters() const { return params; }
+
+public slots:
+    void treeItemSelectionChanged();
+    void paramsItemChangedDiameter(QListWidgetItem* item);
+    void paramsItemChangedSpeed(QListWidgetItem* item);
+    void paramsItemChangedPower(QListWidgetItem* item);
+    void paramsItemChangedMaterial(QListWidgetItem* item);
+    void paramsItemChangedNominal(QListWidgetItem* item);
+    void paramsItemChangedTemperature(QListWidgetItem* item);
+    void tableSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void goToSearch();
+    void searchInitiated();
+    QString getSearchQueryCondition();
+    void foldFansTree();
+    void unfoldFansTree();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    enum TabIndex { SelectionTab = 0, PlotTab, ComparisonTab, TechInfoTab, HelpTab };
+
+    void createTree();
+    void createFilters();
+    void createAdviceBox();
+    void createFanTable();
+    void createTabs();
+    void createSearch();
+    void createMenus();
+    bool loadSearchDiameters();
+    // A query on the catalogue connection, prepared but not yet run.
+    QSqlQuery catalogueQuery(const QString& sql) const;
+    void showAdvice(const QString& settingsKey, const QString& text);
+
+    // Environment.
+    bool valid = true;
+    bool constructed = false;
+    const QString productName;
+    const QString titleText;
+    const QString dbFileName;
+    const QString settingsFileName;
+    const QString helpResource;
+    const QString iconResource;
+    const QString changelogFileName;
+    const QString programFolder;
+    QSettings* settings = nullptr;
+    QSqlDatabase db;
+    QString baseCondition;
+
+    // Class tree.
+    QTreeWidget* fansTree = nullptr;
+
+    // Filters.
+    QGroupBox* filterBox = nullptr;
+    QList<FanParameter*> params;
+    FanParameter* diameterParam = nullptr;
+    FanParameter* speedParam = nullptr;
+    FanParameter* powerParam = nullptr;
+    FanParameter* materialParam = nullptr;
+    FanParameter* nominalParam = nullptr;
+    FanParameter* temperatureParam = nullptr;
+
+    // Fan table and the fans chosen in it.
+    QSqlQueryModel* queryModel = nullptr;
+    QSortFilterProxyModel* sortProxy = nullptr;
+    QTableView* tableView = nullptr;
+    QStringList headerLabels;
+    QStringList cmpFanIds;
+    bool techInfoStale = true;
+
+    FanPlot* plot = nullptr;
+
+    // Frame.
+    QStackedWidget* stackedWidget = nullptr;
+    QTabWidget* tabWidget = nullptr;
+    QSplitter* treeParamSplitter = nullptr;
+    QSplitter* tabsTableSplitter = nullptr;
+    QPlainTextEdit* helpView = nullptr;
+
+    // Search.
+    QLineEdit* searchEdit = nullptr;
+    QStringList diameters;
+    std::unique_ptr<QMessageBox> adviceBox;
+    QCheckBox* adviceCheckBox = nullptr;
+};

@@ -1,0 +1,32 @@
+#pragma once
+
+// One shown axis of the fan plot: a plot side (a QwtPlot::Axis value) and its index on that side,
+// counted from the canvas outwards.
+struct PlotAxisId
+{
+    int pos = -1;
+    int id = -1;
+
+    constexpr PlotAxisId() = default;
+    constexpr PlotAxisId(int position, int index) : pos(position), id(index) {}
+
+    constexpr bool isValid() const { return pos >= 0 && id >= 0; }
+    constexpr bool operator==(const PlotAxisId& other) const
+    {
+        return pos == other.pos && id == other.id;
+    }
+    constexpr bool operator!=(const PlotAxisId& other) const { return !(*this == other); }
+};
+
+// The numbers of the six shown axes: the indices into the plot's axis list.
+namespace PlotAxis {
+enum Number : int {
+    BottomFlow = 0,  // m³/h, the curves' x axis
+    TopFlow = 1,     // m³/s
+    Pressure20 = 2,  // Pa at 20 °C, the pressure curves' y axis
+    Pressure400 = 3, // Pa at 400 °C
+    Pressure600 = 4, // Pa at 600 °C
+    Power = 5,       // kW at 20 °C, the power curves' y axis
+    Count = 6
+};
+} // namespace PlotAxis

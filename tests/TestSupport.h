@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QObject>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+
+// A program folder in a temporary directory with a catalogue built from SQL.
+class TestCatalogue
+{
+public:
+    TestCatalogue();
+    // The folder with a trailing "/", as the program passes it to its window.
+    QString folder() const { return dir.path() + QLatin1Char('/'); }
+    QString catalogueFile() const { return folder() + QStringLiteral("fans.dat"); }
+    // Builds fans.dat from the program's schema and the given rows; false on any SQL error.
+    bool build(const QString& contentSql);
+    // A small catalogue: root, the four fan types, series, schemes and a dozen fans.
+    static QString smallContent();
+
+private:
+    QTemporaryDir dir;
+};
+
+// Closes every modal message box as soon as it shows and remembers its text.
+class BoxCloser : public QObject
+{
+    Q_OBJECT
+public:
+    explicit BoxCloser(QObject* parent = nullptr);
+    QStringList texts;
+    // Ticks the check box of a box before closing it, when there is one.
+    bool tickCheckBox = false;
+
+private:
+    void poll();
+    QTimer timer;
+};
+
+// Redirects the process's standard error into a file for the lifetime of the object.
+class StderrCapture
+{
+public:
+    StderrCapture();
+    ~StderrCapture();
+    QByteArray text();
+
+private:
+    QTemporaryDir dir;
+    int savedFd = -1;
+    bool finished = false;
+    QByteArray captured;
+};
+
+QByteArray fileBytes(const QString& fileName);
