@@ -54,8 +54,8 @@ FanCalculator::FanCalculator(QString model, QString className,
     const QString numberText = locale.toString(D * 10.0, 'g', 6);
     QString suffix;
     if (nominal != 1.0)
-        suffix = QLatin1Char('-') + locale.toString(nominal, 'f', 2)
-                 + QCoreApplication::translate("QObject", "Dn");
+        suffix = QLatin1Char('-') + locale.toString(nominal, 'f', 2) +
+                 QCoreApplication::translate("QObject", "Dn");
     const QString powerText = locale.toString(power, 'g', 6);
 
     P_label_left = this->model + QLatin1Char('-') + numberText + suffix;

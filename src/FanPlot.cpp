@@ -273,8 +273,8 @@ void FanPlot::updatePlot()
             const QwtScaleMap pressureMap = canvasMap(pAxis.pos);
             const QwtScaleMap powerMap = canvasMap(nAxis.pos);
             const double length = pressureMap.pDist();
-            const double gap = std::abs(pressureMap.transform(pressureStart.y())
-                                        - powerMap.transform(powerStart.y()));
+            const double gap = std::abs(pressureMap.transform(pressureStart.y()) -
+                                        powerMap.transform(powerStart.y()));
             if (length > 0.0 && gap / length < 0.02) {
                 if (logScale) {
                     // Linear widening could reach zero; widen by 15 % of the decades instead.
@@ -508,15 +508,23 @@ void FanPlot::changeMeanDigits(QwtPlot::Axis position, int digits)
     }
 }
 
-void FanPlot::alignExtraAxes()
+void FanPlot::alignVerticalAxes()
 {
+    // Qwt leaves room below the lowest label of a vertical axis for its digits only, which cuts
+    // off the tail of a decimal comma; half a line more keeps it whole.
+    QwtScaleWidget* right = axisWidget(yRight);
+    const int rightBottom = (QFontMetrics(right->font()).height() + 1) / 2;
+    right->setMinBorderDist(0, rightBottom);
+    int start = 0;
+    int end = 0;
+    right->getBorderDistHint(start, end);
+    right->setBorderDist(start, end);
+
     // Qwt resets the left axis's border distances on every replot from its own end labels; raising
     // its minimum to the extras' needs keeps all left axes at one scale length and position.
     QwtScaleWidget* left = axisWidget(yLeft);
-    const int half = (QFontMetrics(left->font()).height() + 1) / 2;
-    axisWidget(yRight)->setMinBorderDist(0, half);
-    int start = 0;
-    int end = half;
+    start = 0;
+    end = (QFontMetrics(left->font()).height() + 1) / 2;
     for (const QwtScaleWidget* extra : qAsConst(extraAxes)) {
         int extraStart = 0;
         int extraEnd = 0;
@@ -531,11 +539,7 @@ void FanPlot::alignExtraAxes()
 
 void FanPlot::updateLayout()
 {
-    if (extraAxes.isEmpty()) {
-        QwtPlot::updateLayout();
-        return;
-    }
-    alignExtraAxes();
+    alignVerticalAxes();
     QwtPlot::updateLayout();
 
     const QwtScaleWidget* left = axisWidget(yLeft);

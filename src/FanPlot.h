@@ -84,14 +84,14 @@ private:
     bool isDrawable(double x, double y) const;
     void addCurve(const QVector<double>& x, const QVector<double>& y, int count, int yAxis,
                   const QPen& pen);
-    bool firstDrawable(const QVector<double>& x, const QVector<double>& y, int count,
-                       bool fromEnd, QPointF& point) const;
+    bool firstDrawable(const QVector<double>& x, const QVector<double>& y, int count, bool fromEnd,
+                       QPointF& point) const;
     void addLabel(const QPointF& point, int yAxis, const QString& text, Qt::Alignment alignment);
     void saneRange(double& lo, double& hi) const;
     void setScaleDiv(int axis, const QwtScaleDiv& div);
     void setScaleDraw(int axis, QwtScaleDraw* draw);
     void setScaleEngine(int axis);
-    void alignExtraAxes();
+    void alignVerticalAxes();
 
     QVector<FanCalculator> fanList;
 

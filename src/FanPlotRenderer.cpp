@@ -22,9 +22,8 @@ void FanPlotRenderer::renderPage(QwtPlot* plot, QPaintDevice& device) const
     render(plot, &painter, rect);
 }
 
-void FanPlotRenderer::renderScale(const QwtPlot* plot, QPainter* painter, int axisId,
-                                  int startDist, int endDist, int baseDist,
-                                  const QRectF& scaleRect) const
+void FanPlotRenderer::renderScale(const QwtPlot* plot, QPainter* painter, int axisId, int startDist,
+                                  int endDist, int baseDist, const QRectF& scaleRect) const
 {
     QwtPlotRenderer::renderScale(plot, painter, axisId, startDist, endDist, baseDist, scaleRect);
     if (axisId != QwtPlot::yLeft || !plot->axisEnabled(QwtPlot::yLeft))

@@ -17,10 +17,10 @@ public:
     // landscape proportion of the page, as QwtPlotRenderer::renderTo does for a printer.
     void renderPage(QwtPlot* plot, QPaintDevice& device) const;
 
-    void renderScale(const QwtPlot* plot, QPainter* painter, int axisId, int startDist,
-                     int endDist, int baseDist, const QRectF& scaleRect) const override;
+    void renderScale(const QwtPlot* plot, QPainter* painter, int axisId, int startDist, int endDist,
+                     int baseDist, const QRectF& scaleRect) const override;
 
 private:
-    static void renderLeftScale(QwtScaleWidget* axis, QPainter* painter, int startDist,
-                                int endDist, int baseDist, const QRectF& scaleRect);
+    static void renderLeftScale(QwtScaleWidget* axis, QPainter* painter, int startDist, int endDist,
+                                int baseDist, const QRectF& scaleRect);
 };

@@ -81,6 +81,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     setWindowIcon(QIcon(iconResource));
     setWindowTitle(titleText);
     setCentralWidget(stackedWidget);
+    resize(1100, 750);
     constructed = true;
 }
 
@@ -143,8 +144,8 @@ void MainWindow::createTabs()
     treeParamSplitter = new QSplitter(Qt::Horizontal);
     treeParamSplitter->addWidget(fansTree);
     treeParamSplitter->addWidget(filterBox);
-    treeParamSplitter->setStretchFactor(0, 35);
-    treeParamSplitter->setStretchFactor(1, 65);
+    // The tree takes about a third of the tab; the splitter keeps the proportion as it resizes.
+    treeParamSplitter->setSizes({350, 650});
     tabWidget->addTab(treeParamSplitter, tr("Selection"));
     auto* plotPage = new QWidget;
     auto* plotLayout = new QHBoxLayout(plotPage);
@@ -162,6 +163,7 @@ void MainWindow::createTabs()
     tabsTableSplitter = new QSplitter(Qt::Vertical);
     tabsTableSplitter->addWidget(tabWidget);
     tabsTableSplitter->addWidget(tableView);
+    tabsTableSplitter->setSizes({450, 350});
     stackedWidget = new QStackedWidget(this);
     stackedWidget->addWidget(tabsTableSplitter);
 }

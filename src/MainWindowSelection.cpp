@@ -249,6 +249,8 @@ void MainWindow::createFanTable()
     tableView->setSelectionMode(QAbstractItemView::MultiSelection);
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView->setWordWrap(false);
+    // Row numbers of the unsorted result mean nothing to the user once the rows are sorted.
+    tableView->verticalHeader()->hide();
     tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tableView->horizontalHeader()->setSortIndicator(CatalogueQueries::FanId, Qt::DescendingOrder);
     tableView->setSortingEnabled(true);

@@ -13,8 +13,7 @@ class PlotSideSettings : public QObject
 public:
     PlotSideSettings(FanPlot* plot, QwtPlot::Axis position, int digits, QObject* parent = nullptr)
         : QObject(parent), plot(plot), position(position), digits(digits)
-    {
-    }
+    {}
 
     QwtPlot::Axis side() const { return position; }
     // The side's digit count when the relay was made.

@@ -34,8 +34,7 @@ struct FanInput
     FanCalculator make(const QString& model = QStringLiteral("M")) const
     {
         return FanCalculator(model, QStringLiteral("Class"), psi, lambda, b, c, D, rev, power,
-                             temperature, nominal, 1500, 1450.0, phiMin, phiMax, 7, compute,
-                             steps);
+                             temperature, nominal, 1500, 1450.0, phiMin, phiMax, 7, compute, steps);
     }
 };
 
@@ -186,8 +185,8 @@ void TestFanCalculator::polynomialOrder_data()
     QTest::addColumn<QVector<double>>("coefficients");
     QTest::addColumn<double>("phi");
     QTest::addColumn<double>("value");
-    QTest::newRow("a7 is the constant term") << QVector<double>{0, 0, 0, 0, 0, 0, 0.42} << 0.3
-                                             << 0.42;
+    QTest::newRow("a7 is the constant term")
+        << QVector<double>{0, 0, 0, 0, 0, 0, 0.42} << 0.3 << 0.42;
     QTest::newRow("a1 belongs to phi^6") << QVector<double>{0.5, 0, 0, 0, 0, 0, 0} << 2.0 << 32.0;
     QTest::newRow("all seven") << QVector<double>{1, 2, 3, 4, 5, 6, 7} << 2.0 << 247.0;
     QTest::newRow("shorter sequence, lower degree") << QVector<double>{3, 1} << 2.0 << 7.0;

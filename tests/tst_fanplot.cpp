@@ -113,8 +113,8 @@ QVector<double> tickRows(const QImage& image, const Backbone& line)
     const int top = std::max(0, line.top - 2);
     const int bottom = std::min(image.height() - 1, line.bottom + 2);
     for (int y = top; y <= bottom + 1; ++y) {
-        const bool tick = y <= bottom && isDark(image.pixel(line.x - 3, y))
-                          && isDark(image.pixel(line.x - 6, y));
+        const bool tick =
+            y <= bottom && isDark(image.pixel(line.x - 3, y)) && isDark(image.pixel(line.x - 6, y));
         if (tick && first < 0)
             first = y;
         if (!tick && first >= 0) {
@@ -231,9 +231,9 @@ void TestFanPlot::colourOrderWraps()
     for (const QwtPlotCurve* curve : curves(plot, QwtPlot::yLeft))
         names.append(curve->pen().color().name());
     const QStringList expected{
-        QColor("red").name(),    QColor("blue").name(),     QColor("green").name(),
+        QColor("red").name(),     QColor("blue").name(),     QColor("green").name(),
         QColor("magenta").name(), QColor("darkBlue").name(), QColor("darkGrey").name(),
-        QColor("purple").name(), QColor("black").name(),    QColor("red").name()};
+        QColor("purple").name(),  QColor("black").name(),    QColor("red").name()};
     QCOMPARE(names, expected);
 }
 
@@ -519,8 +519,8 @@ void TestFanPlot::digitsRelabelWithoutMovingTicks()
         QCOMPARE(plot.meanDigits(axis), 1);
         const QwtScaleDraw* draw = plot.scaleWidget(axis)->scaleDraw();
         const double tick = plot.scaleDiv(axis).ticks(QwtScaleDiv::MajorTick).at(2);
-        QCOMPARE(draw->label(tick).text(), QLocale::c().toString(
-                                                FanScaleDraw::prettify(tick, 1), 'g', 6));
+        QCOMPARE(draw->label(tick).text(),
+                 QLocale::c().toString(FanScaleDraw::prettify(tick, 1), 'g', 6));
     }
     QCOMPARE(plot.meanDigits(PlotAxis::Power), 3);
     QCOMPARE(plot.scaleDiv(PlotAxis::Pressure20).ticks(QwtScaleDiv::MajorTick), before.at(0));
@@ -634,8 +634,8 @@ void TestFanPlot::logScaleWithNonPositiveData()
     FanCalculator stopped = radialFan(2, 20, 0.5, 0);
     // Power below zero at small airflow and a pressure curve that falls to zero and below.
     FanCalculator odd(QStringLiteral("X"), QString(), {0, 0, 0, 0, -12.0, 0, 0.6},
-                      {0, 0, 0, 0, 0, 0.5, -0.05}, 1.0, 1.0, 0.5, 1500, 5.5, 20, 1.0, 1500,
-                      1450.0, 0.0, 0.4, 3, true, 32);
+                      {0, 0, 0, 0, 0, 0.5, -0.05}, 1.0, 1.0, 0.5, 1500, 5.5, 20, 1.0, 1500, 1450.0,
+                      0.0, 0.4, 3, true, 32);
     QVERIFY(odd.get_Ncons_min() < 0 && odd.get_P_min() < 0);
     for (FanCalculator* fan : {&normal, &stopped, &odd})
         plot.addFan(*fan);
@@ -643,7 +643,8 @@ void TestFanPlot::logScaleWithNonPositiveData()
 
     for (int axis = 0; axis < PlotAxis::Count; ++axis) {
         const QwtScaleDiv div = plot.scaleDiv(axis);
-        QVERIFY2(std::isfinite(div.lowerBound()) && div.lowerBound() > 0, qPrintable(QString::number(axis)));
+        QVERIFY2(std::isfinite(div.lowerBound()) && div.lowerBound() > 0,
+                 qPrintable(QString::number(axis)));
         QVERIFY(std::isfinite(div.upperBound()) && div.upperBound() > div.lowerBound());
         for (const double tick : div.ticks(QwtScaleDiv::MajorTick))
             QVERIFY(std::isfinite(tick) && tick > 0);
@@ -744,6 +745,12 @@ void TestFanPlot::extraAxesLayout()
     QCOMPARE(hot->geometry().height(), left->geometry().height());
     QCOMPARE(hotter->geometry().height(), left->geometry().height());
     QVERIFY(left->geometry().right() < plot.canvas()->geometry().left());
+    // The lowest label fits whole, the tail of a decimal comma included.
+    for (const int axis :
+         {PlotAxis::Pressure20, PlotAxis::Pressure400, PlotAxis::Pressure600, PlotAxis::Power}) {
+        const QwtScaleWidget* widget = plot.scaleWidget(axis);
+        QVERIFY(widget->endBorderDist() >= QFontMetrics(widget->font()).height() / 2);
+    }
     QVERIFY(plot.minimumSizeHint().width() >
             hot->minimumSizeHint().width() + hotter->minimumSizeHint().width());
 }
@@ -781,8 +788,8 @@ void TestFanPlot::hotAxesAlignedOnScreen()
                 const double y = widget->y() + widget->scaleDraw()->scaleMap().transform(tick);
                 const double base =
                     left->y() + left->scaleDraw()->scaleMap().transform(tick * hot.second);
-                const double curveY = plot.canvas()->y()
-                                      + plot.canvasMap(QwtPlot::yLeft).transform(tick * hot.second);
+                const double curveY = plot.canvas()->y() +
+                                      plot.canvasMap(QwtPlot::yLeft).transform(tick * hot.second);
                 if (std::abs(y - base) > 0.5 || std::abs(y - curveY) > 1.0)
                     return false;
             }
@@ -881,13 +888,12 @@ FanCalculator TestFanPlot::catalogueFan(int id)
         psi.append(query.value(2 + i).toDouble());
         lambda.append(query.value(9 + i).toDouble());
     }
-    return FanCalculator(query.value(0).toString(), query.value(1).toString(), psi, lambda,
-                         query.value(16).toDouble(), query.value(17).toDouble(),
-                         query.value(18).toDouble() / 10.0, query.value(19).toInt(),
-                         query.value(20).toDouble(), query.value(21).toInt(),
-                         query.value(22).toDouble(), query.value(23).toInt(),
-                         query.value(24).toDouble(), query.value(25).toDouble(),
-                         query.value(26).toDouble(), id, true, 32);
+    return FanCalculator(
+        query.value(0).toString(), query.value(1).toString(), psi, lambda,
+        query.value(16).toDouble(), query.value(17).toDouble(), query.value(18).toDouble() / 10.0,
+        query.value(19).toInt(), query.value(20).toDouble(), query.value(21).toInt(),
+        query.value(22).toDouble(), query.value(23).toInt(), query.value(24).toDouble(),
+        query.value(25).toDouble(), query.value(26).toDouble(), id, true, 32);
 }
 
 void TestFanPlot::savePictures()
@@ -918,8 +924,8 @@ void TestFanPlot::savePictures()
     save(QStringLiteral("fanplot_log.png"));
 
     // As the options dialog sets the plot on a first start.
-    for (const QwtPlot::Axis side : {QwtPlot::yLeft, QwtPlot::yRight, QwtPlot::xBottom,
-                                     QwtPlot::xTop}) {
+    for (const QwtPlot::Axis side :
+         {QwtPlot::yLeft, QwtPlot::yRight, QwtPlot::xBottom, QwtPlot::xTop}) {
         plot.changeDivScale(side, 6);
         plot.changeMeanDigits(side, 2);
     }
@@ -929,8 +935,6 @@ void TestFanPlot::savePictures()
     plot.setBottomMargin(0.25);
     plot.setTopMargin(0.25);
     save(QStringLiteral("fanplot_first_start.png"));
-    for (int a : {0, 2, 3, 5}) { auto* w = plot.scaleWidget(a); int s1, e1; w->getBorderDistHint(s1, e1); qDebug() << a << w->geometry() << w->startBorderDist() << w->endBorderDist() << s1 << e1 << QFontMetrics(w->font()).height() << QFontMetrics(w->font()).ascent() << w->margin() << w->spacing(); }
-    qDebug() << plot.canvas()->geometry() << plot.plotLayout()->canvasMargin(QwtPlot::xBottom) << plot.plotLayout()->spacing();
     plot.setLogScale(false);
     save(QStringLiteral("fanplot_labels.png"));
 
