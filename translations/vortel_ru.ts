@@ -1,4 +1,210 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
+<context>
+    <name>FanPlot</name>
+    <message>
+        <source>Pa</source>
+        <comment>Plot</comment>
+        <translation>Па</translation>
+    </message>
+    <message>
+        <source>m³/h</source>
+        <comment>Plot</comment>
+        <translation>м³/ч</translation>
+    </message>
+    <message>
+        <source>m³/s</source>
+        <comment>Plot</comment>
+        <translation>м³/с</translation>
+    </message>
+    <message>
+        <source>kW</source>
+        <comment>Plot</comment>
+        <translation>кВт</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Database file %1 is absent.</source>
+        <translation>Файл базы данных %1 отсутствует.</translation>
+    </message>
+    <message>
+        <source>Error loading help!</source>
+        <translation>Ошибка загрузки справки!</translation>
+    </message>
+    <message>
+        <source>Selection</source>
+        <translation>Подбор</translation>
+    </message>
+    <message>
+        <source>Plot</source>
+        <translation>График</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>Tech info</source>
+        <translation>Тех. информация</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Справка</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Файл</translation>
+    </message>
+    <message>
+        <source>&amp;Unfold tree</source>
+        <translation>&amp;Развернуть дерево</translation>
+    </message>
+    <message>
+        <source>&amp;Fold tree</source>
+        <translation>&amp;Свернуть дерево</translation>
+    </message>
+    <message>
+        <source>&amp;Search</source>
+        <translation>&amp;Поиск</translation>
+    </message>
+    <message>
+        <source>&amp;Exit</source>
+        <translation>&amp;Выход</translation>
+    </message>
+    <message>
+        <source>Error loading fan tree!</source>
+        <translation>Ошибка загрузки дерева вентиляторов!</translation>
+    </message>
+    <message>
+        <source>Error loading tree data!</source>
+        <translation>Ошибка загрузки данных дерева!</translation>
+    </message>
+    <message>
+        <source>Diameter</source>
+        <comment>Fan Parameter</comment>
+        <translation>Диаметр</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <comment>Fan Parameter</comment>
+        <translation>Обороты двиг.</translation>
+    </message>
+    <message>
+        <source>Power</source>
+        <comment>Fan Parameter</comment>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <comment>Fan Parameter</comment>
+        <translation>Исполнение</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <comment>Fan Parameter</comment>
+        <translation>Номинал</translation>
+    </message>
+    <message>
+        <source>Temperature</source>
+        <comment>Fan Parameter</comment>
+        <translation>Температура</translation>
+    </message>
+    <message>
+        <source>Filter</source>
+        <comment>Selection parameters</comment>
+        <translation>Фильтр</translation>
+    </message>
+    <message>
+        <source>Error loading parameters data!</source>
+        <translation>Ошибка загрузки данных параметров!</translation>
+    </message>
+    <message>
+        <source>Error loading parameters check states data!</source>
+        <translation>Ошибка загрузки состояний отметок параметров!</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <comment>Fan Table</comment>
+        <translation>Модель</translation>
+    </message>
+    <message>
+        <source>Diameter, dm</source>
+        <comment>Fan Table</comment>
+        <translation>Диаметр, дм</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <comment>Fan Table</comment>
+        <translation>Номинал</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <comment>Fan Table</comment>
+        <translation>Исполнение</translation>
+    </message>
+    <message>
+        <source>Scheme</source>
+        <comment>Fan Table</comment>
+        <translation>Схема</translation>
+    </message>
+    <message>
+        <source>Power, KW</source>
+        <comment>Fan Table</comment>
+        <translation>Мощность, кВт</translation>
+    </message>
+    <message>
+        <source>Speed, rev/min</source>
+        <comment>Fan Table</comment>
+        <translation>n двиг., об/мин</translation>
+    </message>
+    <message>
+        <source>Revs, rev/min</source>
+        <comment>Fan Table</comment>
+        <translation>n, об/мин</translation>
+    </message>
+    <message>
+        <source>Q, m³/h</source>
+        <comment>Fan Table</comment>
+        <translation>Q, м³/ч</translation>
+    </message>
+    <message>
+        <source>P, Pa</source>
+        <comment>Fan Table</comment>
+        <translation>P, Па</translation>
+    </message>
+    <message>
+        <source>Error showing fan table!</source>
+        <translation>Ошибка отображения таблицы вентиляторов!</translation>
+    </message>
+    <message>
+        <source>Don't show again</source>
+        <translation>Больше не показывать</translation>
+    </message>
+    <message>
+        <source>Search:</source>
+        <translation>Поиск:</translation>
+    </message>
+    <message>
+        <source>You may filter search result using checkboxes at the top.</source>
+        <translation>Результат поиска можно уточнить флажками вверху.</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Dn</source>
+        <translation>Dn</translation>
+    </message>
+    <message>
+        <source>%1 rev/min</source>
+        <translation>%1 об/мин</translation>
+    </message>
+    <message>
+        <source>%1-%2%3 (%4/%5) Ncons</source>
+        <translation>%1-%2%3 (%4/%5) Nпотр</translation>
+    </message>
+</context>
 </TS>
