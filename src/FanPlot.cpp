@@ -101,13 +101,23 @@ void FanPlot::setPlotType(PlotType type)
     axisDigits.fill(3, axesCount);
 }
 
-QwtScaleWidget* FanPlot::scaleWidget(int axis) const
+QwtScaleWidget* FanPlot::scaleWidget(int axis)
 {
     const PlotAxisId id = axisList.value(axis);
     if (!id.isValid())
         return nullptr;
     if (id.id == 0)
-        return const_cast<QwtScaleWidget*>(axisWidget(id.pos));
+        return axisWidget(id.pos);
+    return id.pos == yLeft ? extraAxes.value(id.id - 1) : nullptr;
+}
+
+const QwtScaleWidget* FanPlot::scaleWidget(int axis) const
+{
+    const PlotAxisId id = axisList.value(axis);
+    if (!id.isValid())
+        return nullptr;
+    if (id.id == 0)
+        return axisWidget(id.pos);
     return id.pos == yLeft ? extraAxes.value(id.id - 1) : nullptr;
 }
 

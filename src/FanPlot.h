@@ -60,7 +60,8 @@ public:
 
     // Per shown axis, by axis number (PlotAxis::Number).
     PlotAxisId axisId(int axis) const { return axisList.value(axis); }
-    QwtScaleWidget* scaleWidget(int axis) const;
+    QwtScaleWidget* scaleWidget(int axis);
+    const QwtScaleWidget* scaleWidget(int axis) const;
     const QwtScaleDiv& scaleDiv(int axis) const;
     int ticksCount(int axis) const { return axisTicks.value(axis); }
     int meanDigits(int axis) const { return axisDigits.value(axis); }
@@ -68,6 +69,7 @@ public:
     // Factor that converts pressure and power at a fan's rated temperature to 20 °C.
     double temperatureFactor(int temperature) const;
 
+    // Qwt's layout, then the 400 °C and 600 °C axes where FanPlotLayout placed them.
     void updateLayout() override;
 
 signals:

@@ -167,6 +167,7 @@ private slots:
     void updateWithoutFansClears();
     void labelsAndGrid();
     void powerScaleWidensOnce();
+    void powerScaleWidensOnLogScale();
     void powerScaleKeptWhenLabelsApart();
     void linearTicks();
     void logTicks();
@@ -414,6 +415,25 @@ void TestFanPlot::powerScaleWidensOnce()
     // The pressure scale is never widened.
     QCOMPARE(plot.scaleDiv(PlotAxis::Pressure20).lowerBound(),
              fan.get_P_min() - (fan.get_P_max() - fan.get_P_min()) * 0.1);
+}
+
+void TestFanPlot::powerScaleWidensOnLogScale()
+{
+    FanPlot plot;
+    showPlot(plot);
+    plot.setLogScale(true);
+    plot.setShowMarkers(true);
+    plot.setBottomMargin(0);
+    plot.setTopMargin(0);
+    FanCalculator fan = risingFan(1);
+    plot.addFan(fan);
+    plot.updatePlot();
+    // 15 % of the span in decades at each end: a linear step could reach zero.
+    const double min = fan.get_Ncons_min();
+    const double max = fan.get_Ncons_max();
+    const double d = std::pow(max / min, 0.15);
+    QVERIFY(qFuzzyCompare(plot.scaleDiv(PlotAxis::Power).lowerBound(), min / d));
+    QVERIFY(qFuzzyCompare(plot.scaleDiv(PlotAxis::Power).upperBound(), max * d));
 }
 
 void TestFanPlot::powerScaleKeptWhenLabelsApart()
