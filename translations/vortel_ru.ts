@@ -153,12 +153,12 @@
     <message>
         <source>Power, KW</source>
         <comment>Fan Table</comment>
-        <translation>Мощность, кВт</translation>
+        <translation>N, кВт</translation>
     </message>
     <message>
         <source>Speed, rev/min</source>
         <comment>Fan Table</comment>
-        <translation>n двиг., об/мин</translation>
+        <translation>nдв, об/мин</translation>
     </message>
     <message>
         <source>Revs, rev/min</source>
