@@ -47,22 +47,23 @@ bool buildCatalogue(const QString& file, int fanCount)
     if (sqlite3_open(QFile::encodeName(file).constData(), &db) != SQLITE_OK)
         return false;
     const bool ok =
-        exec(db, QString::fromUtf8(schema.readAll()))
-        && exec(db, QStringLiteral("ATTACH '%1' AS demo").arg(QStringLiteral(VORTEL_PROGRAM_DIR "fans.dat")))
-        && exec(db, QStringLiteral("BEGIN"))
-        && exec(db, QStringLiteral("INSERT INTO classes SELECT * FROM demo.classes"))
-        && exec(db, QStringLiteral("INSERT INTO engines SELECT * FROM demo.engines"))
-        && exec(db, QStringLiteral("INSERT INTO materials SELECT * FROM demo.materials"))
-        && exec(db, QStringLiteral("INSERT INTO models SELECT * FROM demo.models"))
-        && exec(db, QStringLiteral(
-                        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1),"
-                        " src AS (SELECT ROW_NUMBER() OVER (ORDER BY id) - 1 AS k, * FROM demo.fans)"
-                        " INSERT INTO fans SELECT n.i, class_id, model_id, engine_id, material_id,"
-                        " diameter, nominal, rev, q_min, q_max, p_min, p_max, length, depth, height,"
-                        " weight, url FROM n JOIN src ON src.k = n.i % (SELECT COUNT(*) FROM src)")
-                        .arg(fanCount))
-        && exec(db, QStringLiteral("COMMIT")) && exec(db, QStringLiteral("DETACH demo"))
-        && exec(db, QStringLiteral("ANALYZE"));
+        exec(db, QString::fromUtf8(schema.readAll())) &&
+        exec(db, QStringLiteral("ATTACH '%1' AS demo")
+                     .arg(QStringLiteral(VORTEL_PROGRAM_DIR "fans.dat"))) &&
+        exec(db, QStringLiteral("BEGIN")) &&
+        exec(db, QStringLiteral("INSERT INTO classes SELECT * FROM demo.classes")) &&
+        exec(db, QStringLiteral("INSERT INTO engines SELECT * FROM demo.engines")) &&
+        exec(db, QStringLiteral("INSERT INTO materials SELECT * FROM demo.materials")) &&
+        exec(db, QStringLiteral("INSERT INTO models SELECT * FROM demo.models")) &&
+        exec(db, QStringLiteral(
+                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1),"
+                     " src AS (SELECT ROW_NUMBER() OVER (ORDER BY id) - 1 AS k, * FROM demo.fans)"
+                     " INSERT INTO fans SELECT n.i, class_id, model_id, engine_id, material_id,"
+                     " diameter, nominal, rev, q_min, q_max, p_min, p_max, length, depth, height,"
+                     " weight, url FROM n JOIN src ON src.k = n.i % (SELECT COUNT(*) FROM src)")
+                     .arg(fanCount)) &&
+        exec(db, QStringLiteral("COMMIT")) && exec(db, QStringLiteral("DETACH demo")) &&
+        exec(db, QStringLiteral("ANALYZE"));
     sqlite3_close(db);
     return ok;
 }
@@ -171,7 +172,11 @@ int main(int argc, char* argv[])
 
     // Choosing the root: the whole catalogue into the table, then six filter lists.
     const double rootApp = timeRuns(
-        runs, [&] { tree->clearSelection(); tree->setCurrentItem(nullptr); },
+        runs,
+        [&] {
+            tree->clearSelection();
+            tree->setCurrentItem(nullptr);
+        },
         [&] { tree->setCurrentItem(root); });
     const QString rootCondition = window.currentBaseCondition();
     QStringList rootSql{MainWindow::fanTableBaseQuery + rootCondition};
@@ -181,7 +186,11 @@ int main(int argc, char* argv[])
     // One uncheck in the diameter list: the table again, then five check-state queries.
     QListWidget* diameters = params.first()->listWidget();
     const double uncheckApp = timeRuns(
-        runs, [&] { tree->setCurrentItem(nullptr); tree->setCurrentItem(root); },
+        runs,
+        [&] {
+            tree->setCurrentItem(nullptr);
+            tree->setCurrentItem(root);
+        },
         [&] { diameters->item(0)->setCheckState(Qt::Unchecked); });
     QString all;
     for (const FanParameter* param : params)
@@ -192,7 +201,8 @@ int main(int argc, char* argv[])
 
     // A typed designation: the table and six lists for what it finds.
     searchEdit->setText(QStringLiteral("ВР80-75"));
-    const double searchApp = timeRuns(runs, [] {}, [&] { window.searchInitiated(); });
+    const double searchApp = timeRuns(
+        runs, [] {}, [&] { window.searchInitiated(); });
     const QString searchCondition = window.currentBaseCondition();
     QStringList searchSql{MainWindow::fanTableBaseQuery + searchCondition};
     searchSql += filterStatements(params, searchCondition);

@@ -27,11 +27,11 @@ QString FanParameter::getSelectionCond() const
     for (int i = 0; i < list->count(); ++i) {
         const QListWidgetItem* item = list->item(i);
         if (item->checkState() == Qt::Checked)
-            values.append(QLatin1Char('\'') + item->data(Qt::UserRole).toString()
-                          + QLatin1Char('\''));
+            values.append(QLatin1Char('\'') + item->data(Qt::UserRole).toString() +
+                          QLatin1Char('\''));
     }
-    return condPrefix + QLatin1Char('(') + values.join(QStringLiteral(", "))
-           + QStringLiteral(")\n");
+    return condPrefix + QLatin1Char('(') + values.join(QStringLiteral(", ")) +
+           QStringLiteral(")\n");
 }
 
 void FanParameter::fillWithData(QSqlQuery& query)

@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
@@ -15,7 +16,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSettings>
-#include <QGroupBox>
 #include <QSplitter>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -104,8 +104,8 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     if (query.exec(query.lastQuery()))
         return true;
 
-    const QString diagnostic = QStringLiteral("Failed to execute query: ") + query.lastQuery()
-                               + QLatin1Char('\n') + query.lastError().text();
+    const QString diagnostic = QStringLiteral("Failed to execute query: ") + query.lastQuery() +
+                               QLatin1Char('\n') + query.lastError().text();
     std::fprintf(stderr, "%s\n", diagnostic.toUtf8().constData());
     std::fflush(stderr);
 
@@ -124,7 +124,8 @@ QString MainWindow::readWholeFile(QString fileName)
     const QByteArray bytes = file.readAll();
     file.close();
     // Decoding stops at the first zero byte, as a C string would.
-    return QString::fromUtf8(bytes.constData(), int(qstrnlen(bytes.constData(), uint(bytes.size()))));
+    return QString::fromUtf8(bytes.constData(),
+                             int(qstrnlen(bytes.constData(), uint(bytes.size()))));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -131,7 +131,8 @@ void MainWindow::foldFansTree()
 
 void MainWindow::createFilters()
 {
-    struct ParameterSpec {
+    struct ParameterSpec
+    {
         FanParameter** member;
         QString title;
         const char* column;
@@ -257,12 +258,11 @@ void MainWindow::createFanTable()
     connect(tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tableSelectionChanged);
 
-    headerLabels = QStringList{
-        tr("Model", "Fan Table"),          tr("Diameter, dm", "Fan Table"),
-        tr("Nominal", "Fan Table"),        tr("Material", "Fan Table"),
-        tr("Scheme", "Fan Table"),         tr("Power, KW", "Fan Table"),
-        tr("Speed, rev/min", "Fan Table"), tr("Revs, rev/min", "Fan Table"),
-        tr("Q, m³/h", "Fan Table"),        tr("P, Pa", "Fan Table")};
+    headerLabels = QStringList{tr("Model", "Fan Table"),          tr("Diameter, dm", "Fan Table"),
+                               tr("Nominal", "Fan Table"),        tr("Material", "Fan Table"),
+                               tr("Scheme", "Fan Table"),         tr("Power, KW", "Fan Table"),
+                               tr("Speed, rev/min", "Fan Table"), tr("Revs, rev/min", "Fan Table"),
+                               tr("Q, m³/h", "Fan Table"),        tr("P, Pa", "Fan Table")};
 }
 
 void MainWindow::updateUI(QString query, bool keepParams)
@@ -296,7 +296,9 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         if (index.column() != 0)
             continue;
         const int row = index.row();
-        auto value = [this, row](int column) { return sortProxy->index(row, column).data(); };
+        auto value = [this, row](int column) {
+            return sortProxy->index(row, column).data();
+        };
 
         const QString id = value(FanId).toString();
         if (!cmpFanIds.contains(id))
@@ -374,14 +376,15 @@ QString MainWindow::getSearchQueryCondition()
     static const QString className = QStringLiteral("\\w(?:\\w|\\s)*");
     const auto options =
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::UseUnicodePropertiesOption;
-    static const QRegularExpression full(QStringLiteral("^(") + model + QStringLiteral(")?(?:[- ]?(")
-                                             + diameter + QStringLiteral(")(?:(") + material
-                                             + QStringLiteral(")(?:\\s+(") + className
-                                             + QStringLiteral("))?)?)?$"),
-                                         options);
+    static const QRegularExpression full(
+        QStringLiteral("^(") + model + QStringLiteral(")?(?:[- ]?(") + diameter +
+            QStringLiteral(")(?:(") + material + QStringLiteral(")(?:\\s+(") + className +
+            QStringLiteral("))?)?)?$"),
+        options);
     static const QRegularExpression modelOnly(QStringLiteral("^(") + model + QStringLiteral(")$"),
                                               options);
-    static const QRegularExpression scheme(QStringLiteral("^\\s*сх(?:ема)?\\s*(\\d)\\s*$"), options);
+    static const QRegularExpression scheme(QStringLiteral("^\\s*сх(?:ема)?\\s*(\\d)\\s*$"),
+                                           options);
 
     const QString text = searchEdit->text().trimmed();
     for (const QRegularExpression* pattern : {&full, &modelOnly}) {
@@ -391,8 +394,8 @@ QString MainWindow::getSearchQueryCondition()
         QStringList clauses;
         const QString modelText = match.captured(1);
         if (!modelText.isEmpty())
-            clauses.append(QStringLiteral("mod.model LIKE '") + modelText.toUpper()
-                           + QStringLiteral("%' \n"));
+            clauses.append(QStringLiteral("mod.model LIKE '") + modelText.toUpper() +
+                           QStringLiteral("%' \n"));
         QString number = match.captured(2);
         if (!number.isEmpty()) {
             number.replace(QLatin1Char(','), QLatin1Char('.'));
@@ -403,17 +406,17 @@ QString MainWindow::getSearchQueryCondition()
         }
         const QString materialText = match.captured(3);
         if (!materialText.isEmpty())
-            clauses.append(QStringLiteral("mat.material = '") + materialText.toUpper()
-                           + QStringLiteral("' \n"));
+            clauses.append(QStringLiteral("mat.material = '") + materialText.toUpper() +
+                           QStringLiteral("' \n"));
         const QString classText = match.captured(4);
         if (!classText.isEmpty()) {
             const QRegularExpressionMatch schemeMatch = scheme.match(classText);
             if (schemeMatch.hasMatch())
-                clauses.append(QStringLiteral("cl.class = 'Схема ") + schemeMatch.captured(1)
-                               + QStringLiteral("' \n"));
+                clauses.append(QStringLiteral("cl.class = 'Схема ") + schemeMatch.captured(1) +
+                               QStringLiteral("' \n"));
             else
-                clauses.append(QStringLiteral("cl.class LIKE '") + classText.left(1).toUpper()
-                               + classText.mid(1).toLower() + QStringLiteral("%' \n"));
+                clauses.append(QStringLiteral("cl.class LIKE '") + classText.left(1).toUpper() +
+                               classText.mid(1).toLower() + QStringLiteral("%' \n"));
         }
         if (clauses.isEmpty())
             break;

@@ -27,7 +27,8 @@ bool TestCatalogue::build(const QString& contentSql)
     const QByteArray errors = sqlite.readAllStandardError();
     if (!errors.isEmpty())
         qWarning("sqlite3: %s", errors.constData());
-    return sqlite.exitStatus() == QProcess::NormalExit && sqlite.exitCode() == 0 && errors.isEmpty();
+    return sqlite.exitStatus() == QProcess::NormalExit && sqlite.exitCode() == 0 &&
+           errors.isEmpty();
 }
 
 QString TestCatalogue::smallContent()

@@ -71,35 +71,32 @@ void TestQueries::queryColumns_data()
     QTest::addColumn<QStringList>("columns");
 
     const QString all = QStringLiteral("1 = 1");
-    QTest::newRow("tree") << tree
-                          << QStringList{"id", "class", "leftValue", "rightValue", "level"};
+    QTest::newRow("tree") << tree << QStringList{"id", "class", "leftValue", "rightValue", "level"};
     QTest::newRow("fan table") << MainWindow::fanTableBaseQuery + all
-                               << QStringList{"id",        "class_id",    "model_id",
-                                              "engine_id", "material_id", "temperature",
-                                              "a1",        "a2",          "a3",
-                                              "a4",        "a5",          "a6",
-                                              "a7",        "b1",          "b2",
-                                              "b3",        "b4",          "b5",
-                                              "b6",        "b7",          "phi_min",
-                                              "phi_max",   "b",           "c",
-                                              "realSpeed", "model",       "diameter",
-                                              "nominal",   "material",    "class",
-                                              "power",     "speed",       "rev",
-                                              "q",         "p"};
+                               << QStringList{"id",          "class_id",    "model_id", "engine_id",
+                                              "material_id", "temperature", "a1",       "a2",
+                                              "a3",          "a4",          "a5",       "a6",
+                                              "a7",          "b1",          "b2",       "b3",
+                                              "b4",          "b5",          "b6",       "b7",
+                                              "phi_min",     "phi_max",     "b",        "c",
+                                              "realSpeed",   "model",       "diameter", "nominal",
+                                              "material",    "class",       "power",    "speed",
+                                              "rev",         "q",           "p"};
     QTest::newRow("fan table under a node")
         << MainWindow::fanTableBaseQuery + treeNodeCondition(1, 100000)
         << QStringList(); // the same 35 columns
-    for (const char* column : {"f.diameter", "e.speed", "e.power", "mat.material", "f.nominal",
-                               "mat.temperature"}) {
+    for (const char* column :
+         {"f.diameter", "e.speed", "e.power", "mat.material", "f.nominal", "mat.temperature"}) {
         const QString name = QString::fromLatin1(column);
         QTest::newRow(column) << filterValues(name).arg(all)
                               << QStringList{name.mid(name.indexOf(QLatin1Char('.')) + 1)};
     }
     QTest::newRow("search diameters") << searchDiameters << QStringList{"diameter"};
-    QTest::newRow("comparison")
-        << comparison(comparisonBase.arg(QStringLiteral("'Ask manager'")), {"1", "2", "3"})
-        << QStringList{"model", "diameter", "speed",  "power", "q",   "p", "length",
-                       "depth", "height",   "weight", "url",   "pdf", "id"};
+    QTest::newRow("comparison") << comparison(comparisonBase.arg(QStringLiteral("'Ask manager'")),
+                                              {"1", "2", "3"})
+                                << QStringList{"model", "diameter", "speed", "power",  "q",
+                                               "p",     "length",   "depth", "height", "weight",
+                                               "url",   "pdf",      "id"};
     QTest::newRow("tech info models") << techInfoModels({"1", "2"}) << QStringList{"model"};
     QTest::newRow("description pdf") << descriptionPdf(1) << QStringList{"pdf"};
 }

@@ -170,26 +170,34 @@ void TestSelection::searchCondition_data()
     QTest::newRow("nothing") << "ВКР4" << vkr + d4;
     QTest::newRow("comma") << "вкр-3,15" << vkr + " AND f.diameter = '3.15' \n";
     QTest::newRow("point") << "ВКР-3.15" << vkr + " AND f.diameter = '3.15' \n";
-    QTest::newRow("diameter only") << "4" << "f.diameter = '4' \n";
+    QTest::newRow("diameter only") << "4"
+                                   << "f.diameter = '4' \n";
     QTest::newRow("material") << "ВКР-4Ж" << vkr + d4 + " AND mat.material = 'Ж' \n";
     QTest::newRow("lower material") << "вкр-4ж" << vkr + d4 + " AND mat.material = 'Ж' \n";
     QTest::newRow("class") << "ВКР-4Ж крышные"
-                           << vkr + d4 + " AND mat.material = 'Ж' \n"
+                           << vkr + d4 +
+                                  " AND mat.material = 'Ж' \n"
                                   " AND cl.class LIKE 'Крышные%' \n";
     QTest::newRow("class upper") << "ВКР-4Ж КРЫШНЫЕ осевые"
-                                 << vkr + d4 + " AND mat.material = 'Ж' \n"
+                                 << vkr + d4 +
+                                        " AND mat.material = 'Ж' \n"
                                         " AND cl.class LIKE 'Крышные осевые%' \n";
     QTest::newRow("scheme short") << "ВКР-4Ж сх 1"
-                                  << vkr + d4 + " AND mat.material = 'Ж' \n"
+                                  << vkr + d4 +
+                                         " AND mat.material = 'Ж' \n"
                                          " AND cl.class = 'Схема 1' \n";
     QTest::newRow("scheme word") << "ВКР-4Ж схема 1"
-                                 << vkr + d4 + " AND mat.material = 'Ж' \n"
+                                 << vkr + d4 +
+                                        " AND mat.material = 'Ж' \n"
                                         " AND cl.class = 'Схема 1' \n";
-    QTest::newRow("not a diameter, model") << "ВКР-999" << "mod.model LIKE 'ВКР-999%' \n";
-    QTest::newRow("series") << "ВР80-75" << "mod.model LIKE 'ВР80-75%' \n";
+    QTest::newRow("not a diameter, model") << "ВКР-999"
+                                           << "mod.model LIKE 'ВКР-999%' \n";
+    QTest::newRow("series") << "ВР80-75"
+                            << "mod.model LIKE 'ВР80-75%' \n";
     QTest::newRow("series and size") << "ВР80-75-4"
                                      << "mod.model LIKE 'ВР80-75%' \n AND f.diameter = '4' \n";
-    QTest::newRow("parentheses") << "ВКОП(Ф)-4" << "mod.model LIKE 'ВКОП(Ф)%' \n" + d4;
+    QTest::newRow("parentheses") << "ВКОП(Ф)-4"
+                                 << "mod.model LIKE 'ВКОП(Ф)%' \n" + d4;
     QTest::newRow("surrounding blanks") << "  вкр-4  " << vkr + d4;
     QTest::newRow("not a diameter, digits") << "999" << none;
     QTest::newRow("4.0 is not 4") << "4.0" << none;
@@ -220,8 +228,8 @@ void TestSelection::searchRunsAndAdvises()
     // Enter in an empty field runs a search that finds nothing.
     BoxCloser boxes;
     QTest::keyClick(searchEdit, Qt::Key_Return);
-    QCOMPARE(boxes.texts,
-             QStringList{QStringLiteral("You may filter search result using checkboxes at the top.")});
+    QCOMPARE(boxes.texts, QStringList{QStringLiteral(
+                              "You may filter search result using checkboxes at the top.")});
     QCOMPARE(window->currentBaseCondition(), QStringLiteral("1 = 0"));
     QCOMPARE(table->model()->rowCount(), 0);
     for (int p = Diameter; p <= Temperature; ++p)
@@ -249,10 +257,25 @@ void TestSelection::searchRunsAndAdvises()
 
 void TestSelection::searchSqlIsAlwaysValid()
 {
-    QStringList inputs = {"'", "''; DROP TABLE fans; --", "%", "_", "ВКР%", "ВКР_4", "4;",
-                          "ВКР-4Ж' OR '1'='1", "\\", "\"", "ВКР-4Ж сх 1'", "(((", "==",
-                          "ВКР-4Ж " + QString(5000, QChar(0x044F)), QString(10000, '9'),
-                          "\t", "ВР 80-75-4 ; DELETE", "Вкр-4ж\tсх\t1", "ё-1,5Ё"};
+    QStringList inputs = {"'",
+                          "''; DROP TABLE fans; --",
+                          "%",
+                          "_",
+                          "ВКР%",
+                          "ВКР_4",
+                          "4;",
+                          "ВКР-4Ж' OR '1'='1",
+                          "\\",
+                          "\"",
+                          "ВКР-4Ж сх 1'",
+                          "(((",
+                          "==",
+                          "ВКР-4Ж " + QString(5000, QChar(0x044F)),
+                          QString(10000, '9'),
+                          "\t",
+                          "ВР 80-75-4 ; DELETE",
+                          "Вкр-4ж\tсх\t1",
+                          "ё-1,5Ё"};
     const QString alphabet =
         QStringLiteral("ВКРОПФЖДУсхемаabcxyz0123456789 -.,'\"%_;()=\\\t\n*/ёЁ");
     QRandomGenerator random(20261206);

@@ -40,8 +40,8 @@ void TestStartup::unusableCatalogue_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::newRow("empty") << QByteArray();
-    QTest::newRow("foreign") << QByteArray("This is not a catalogue at all, just some words.\n")
-                                    .repeated(200);
+    QTest::newRow("foreign")
+        << QByteArray("This is not a catalogue at all, just some words.\n").repeated(200);
     QTest::newRow("truncated SQLite header") << QByteArray("SQLite format 3\0\x10\0", 19);
 }
 
@@ -60,9 +60,8 @@ void TestStartup::unusableCatalogue()
         MainWindow window(catalogue.folder());
         QVERIFY(!window.isValid());
     }
-    QCOMPARE(boxes.texts,
-             QStringList({QStringLiteral("Error loading tree data!"),
-                          QStringLiteral("Error loading fan tree!")}));
+    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Error loading tree data!"),
+                                       QStringLiteral("Error loading fan tree!")}));
     QVERIFY(err.text().startsWith("Failed to execute query: SELECT id, class, leftValue, "
                                   "rightValue, level FROM classes ORDER BY leftValue\n"));
     QCOMPARE(fileBytes(catalogue.catalogueFile()), content);
@@ -122,9 +121,10 @@ void TestStartup::failedQueryDiagnostic()
     QSqlQuery query;
     query.prepare(sql);
     QVERIFY(!window.execSql(query, message));
-    QCOMPARE(err.text(), QByteArray("Failed to execute query: SELECT model\n\tFROM nowhere\n\tWHERE "
-                                    "id = 'ВР'\nno such table: nowhere Unable to execute "
-                                    "statement\n"));
+    QCOMPARE(err.text(),
+             QByteArray("Failed to execute query: SELECT model\n\tFROM nowhere\n\tWHERE "
+                        "id = 'ВР'\nno such table: nowhere Unable to execute "
+                        "statement\n"));
     if (message.isEmpty()) {
         QVERIFY(boxes.texts.isEmpty());
         QVERIFY(window.isVisible());
