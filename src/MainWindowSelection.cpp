@@ -127,11 +127,11 @@ void MainWindow::foldFansTree()
     root->setExpanded(true);
 }
 
-// ---- Filters ----
+// Filters
 
 void MainWindow::createFilters()
 {
-    struct ParameterSpec
+    struct FilterColumn
     {
         FanParameter** member;
         QString title;
@@ -139,7 +139,7 @@ void MainWindow::createFilters()
         int dataType;
         void (MainWindow::*slot)(QListWidgetItem*);
     };
-    const ParameterSpec specs[] = {
+    const FilterColumn filters[] = {
         {&diameterParam, tr("Diameter", "Fan Parameter"), "f.diameter", QVariant::Double,
          &MainWindow::paramsItemChangedDiameter},
         {&speedParam, tr("Speed", "Fan Parameter"), "e.speed", QVariant::Int,
@@ -158,15 +158,15 @@ void MainWindow::createFilters()
     auto* filterLayout = new QVBoxLayout(filterBox);
     auto* paramsRow = new QHBoxLayout;
     filterLayout->addLayout(paramsRow);
-    for (const ParameterSpec& spec : specs) {
-        const QString column = QLatin1String(spec.column);
-        auto* param = new FanParameter(spec.title, CatalogueQueries::filterValues(column),
-                                       QStringLiteral(" AND %1 IN ").arg(column), spec.dataType);
+    for (const FilterColumn& filter : filters) {
+        const QString column = QLatin1String(filter.column);
+        auto* param = new FanParameter(filter.title, CatalogueQueries::filterValues(column),
+                                       QStringLiteral(" AND %1 IN ").arg(column), filter.dataType);
         param->setParent(this);
-        *spec.member = param;
+        *filter.member = param;
         params.append(param);
         paramsRow->addLayout(param->layout(), 0);
-        connect(param->listWidget(), &QListWidget::itemChanged, this, spec.slot);
+        connect(param->listWidget(), &QListWidget::itemChanged, this, filter.slot);
     }
 }
 
@@ -237,7 +237,7 @@ void MainWindow::paramsItemChangedTemperature(QListWidgetItem* item)
     paramsItemChanged(temperatureParam, item);
 }
 
-// ---- Fan table ----
+// Fan table
 
 void MainWindow::createFanTable()
 {
@@ -334,7 +334,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         tabWidget->setCurrentIndex(SelectionTab);
 }
 
-// ---- Search ----
+// Search
 
 void MainWindow::createAdviceBox()
 {
