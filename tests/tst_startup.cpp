@@ -43,6 +43,8 @@ void TestStartup::unusableCatalogue_data()
     QTest::newRow("foreign")
         << QByteArray("This is not a catalogue at all, just some words.\n").repeated(200);
     QTest::newRow("truncated SQLite header") << QByteArray("SQLite format 3\0\x10\0", 19);
+    QTest::newRow("truncated catalogue")
+        << fileBytes(QStringLiteral(VORTEL_PROGRAM_DIR "fans.dat")).left(65536);
 }
 
 void TestStartup::unusableCatalogue()
