@@ -35,6 +35,9 @@ enum FanColumn {
     FanColumnCount = 35
 };
 
+// Coefficients a1..a7 and b1..b7 of one model.
+constexpr int coefficientCount = 7;
+
 // Columns of the comparison query, by position.
 enum CmpColumn {
     CmpModel = 0,

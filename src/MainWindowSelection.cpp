@@ -288,6 +288,9 @@ void MainWindow::updateUI(QString query, bool keepParams)
     techInfoStale = true;
 }
 
+// Points per characteristic curve.
+constexpr int samplingSteps = 32;
+
 void MainWindow::tableSelectionChanged(const QItemSelection& selected,
                                        const QItemSelection& deselected)
 {
@@ -305,7 +308,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
             cmpFanIds.append(id);
         QVector<double> psi;
         QVector<double> lambda;
-        for (int i = 0; i < 7; ++i) {
+        for (int i = 0; i < coefficientCount; ++i) {
             psi.append(value(FanA1 + i).toDouble());
             lambda.append(value(FanB1 + i).toDouble());
         }
@@ -315,7 +318,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
                           value(FanPower).toDouble(), value(FanTemperature).toInt(),
                           value(FanNominal).toDouble(), value(FanSpeed).toInt(),
                           value(FanRealSpeed).toDouble(), value(FanPhiMin).toDouble(),
-                          value(FanPhiMax).toDouble(), value(FanId).toInt(), true, 32);
+                          value(FanPhiMax).toDouble(), value(FanId).toInt(), true, samplingSteps);
         plot->addFan(fan);
     }
     for (const QModelIndex& index : deselected.indexes()) {
