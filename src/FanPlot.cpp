@@ -103,12 +103,7 @@ void FanPlot::setPlotType(PlotType type)
 
 QwtScaleWidget* FanPlot::scaleWidget(int axis)
 {
-    const PlotAxisId id = axisList.value(axis);
-    if (!id.isValid())
-        return nullptr;
-    if (id.id == 0)
-        return axisWidget(id.pos);
-    return id.pos == yLeft ? extraAxes.value(id.id - 1) : nullptr;
+    return const_cast<QwtScaleWidget*>(qAsConst(*this).scaleWidget(axis));
 }
 
 const QwtScaleWidget* FanPlot::scaleWidget(int axis) const

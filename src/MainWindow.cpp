@@ -63,9 +63,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     plot = new FanPlot(this);
     createTabs();
 
-    QFile help(helpResource);
-    if (help.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        help.close();
+    if (QFileInfo::exists(helpResource)) {
         helpView->setPlainText(readWholeFile(helpResource));
     } else {
         QMessageBox::critical(this, QString(), tr("Error loading help!"), QMessageBox::Ok);
@@ -99,9 +97,9 @@ MainWindow::~MainWindow()
 
 bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
 {
-    // The text is run as it stands: a statement that failed to prepare would otherwise report
-    // only "No query" instead of the driver's reason.
-    if (query.exec(query.lastQuery()))
+    // A statement that failed to prepare already holds the driver's reason; running it anyway
+    // would replace that with "No query".
+    if (!query.lastError().isValid() && query.exec())
         return true;
 
     const QString diagnostic = QStringLiteral("Failed to execute query: ") + query.lastQuery() +
