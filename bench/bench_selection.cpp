@@ -6,6 +6,7 @@
 #include "CatalogueQueries.h"
 #include "FanParameter.h"
 #include "MainWindow.h"
+#include "MainWindowProbe.h"
 
 #include <QApplication>
 #include <QDir>
@@ -167,7 +168,7 @@ int main(int argc, char* argv[])
     auto* tree = window.findChild<QTreeWidget*>();
     auto* searchEdit = window.findChild<QLineEdit*>(QStringLiteral("searchEdit"));
     QTreeWidgetItem* root = tree->topLevelItem(0);
-    const QList<FanParameter*>& params = window.filterParameters();
+    const QList<FanParameter*> params = MainWindowProbe::filters(window);
     const QString file = folder + QStringLiteral("fans.dat");
 
     // Choosing the root: the whole catalogue into the table, then six filter lists.
@@ -178,7 +179,7 @@ int main(int argc, char* argv[])
             tree->setCurrentItem(nullptr);
         },
         [&] { tree->setCurrentItem(root); });
-    const QString rootCondition = window.currentBaseCondition();
+    const QString rootCondition = MainWindowProbe::baseCondition(window);
     QStringList rootSql{MainWindow::fanTableBaseQuery + rootCondition};
     rootSql += filterStatements(params, rootCondition);
     report("root node (table + 6 lists)", rootApp, timeRaw(file, rootSql));
@@ -203,7 +204,7 @@ int main(int argc, char* argv[])
     searchEdit->setText(QStringLiteral("ВР80-75"));
     const double searchApp = timeRuns(
         runs, [] {}, [&] { window.searchInitiated(); });
-    const QString searchCondition = window.currentBaseCondition();
+    const QString searchCondition = MainWindowProbe::baseCondition(window);
     QStringList searchSql{MainWindow::fanTableBaseQuery + searchCondition};
     searchSql += filterStatements(params, searchCondition);
     report("search ВР80-75 (table + 6 lists)", searchApp, timeRaw(file, searchSql));

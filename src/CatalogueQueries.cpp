@@ -22,7 +22,12 @@ QString rangeText(const char* low, const char* high)
 const QString tree = QStringLiteral(
     "SELECT id, class, leftValue, rightValue, level FROM classes ORDER BY leftValue");
 
-const QString fanTableBase =
+} // namespace CatalogueQueries
+
+using CatalogueQueries::fourJoins;
+using CatalogueQueries::rangeText;
+
+const QString MainWindow::fanTableBaseQuery =
     QStringLiteral("SELECT\n"
                    "\tf.id AS id,\n"
                    "\tf.class_id AS class_id,\n"
@@ -51,6 +56,8 @@ const QString fanTableBase =
     QStringLiteral(" AS p\n"
                    "FROM fans AS f\n") +
     fourJoins + QStringLiteral("WHERE\n");
+
+namespace CatalogueQueries {
 
 const QString searchDiameters =
     QStringLiteral("SELECT DISTINCT diameter FROM fans ORDER BY diameter");
@@ -111,6 +118,3 @@ QString descriptionPdf(int fanId)
 }
 
 } // namespace CatalogueQueries
-
-// Defined here so that it is built after the texts it is made of.
-const QString MainWindow::fanTableBaseQuery = CatalogueQueries::fanTableBase;

@@ -35,6 +35,9 @@ enum FanColumn {
     FanColumnCount = 35
 };
 
+// Columns of the class tree query, by position.
+enum TreeColumn { TreeId = 0, TreeClass, TreeLeft, TreeRight, TreeLevel };
+
 // Coefficients a1..a7 and b1..b7 of one model.
 constexpr int coefficientCount = 7;
 
@@ -57,8 +60,6 @@ enum CmpColumn {
 };
 
 extern const QString tree;
-// The fan table query up to and including WHERE (MainWindow::fanTableBaseQuery).
-extern const QString fanTableBase;
 extern const QString searchDiameters;
 // Holds %1 for the quoted text that stands in for a missing dimension or weight.
 extern const QString comparisonBase;

@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include "AdviceBox.h"
 #include "CatalogueQueries.h"
 #include "FanPlot.h"
 
@@ -58,7 +59,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
         return;
 
     createFilters();
-    createAdviceBox();
+    adviceBox = std::make_unique<AdviceBox>();
     createFanTable();
     plot = new FanPlot(this);
     createTabs();
@@ -114,6 +115,13 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     return false;
 }
 
+QSqlQuery MainWindow::catalogueQuery(const QString& sql) const
+{
+    QSqlQuery query(db);
+    query.prepare(sql);
+    return query;
+}
+
 QString MainWindow::readWholeFile(QString fileName)
 {
     QFile file(fileName);
@@ -165,16 +173,6 @@ void MainWindow::createTabs()
     tabsTableSplitter->setSizes({450, 350});
     stackedWidget = new QStackedWidget(this);
     stackedWidget->addWidget(tabsTableSplitter);
-}
-
-bool MainWindow::loadSearchDiameters()
-{
-    QSqlQuery query = catalogueQuery(CatalogueQueries::searchDiameters);
-    if (!execSql(query, QString()))
-        return false;
-    while (query.next())
-        diameters.append(query.value(0).toString());
-    return true;
 }
 
 void MainWindow::createMenus()

@@ -8,13 +8,12 @@
 
 #include <memory>
 
+class AdviceBox;
 class FanParameter;
 class FanPlot;
-class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidgetItem;
-class QMessageBox;
 class QPlainTextEdit;
 class QSettings;
 class QSortFilterProxyModel;
@@ -44,21 +43,6 @@ public:
     bool execSql(QSqlQuery& query, QString errorMessage);
     QString readWholeFile(QString fileName);
 
-    void updateUI(QString query, bool keepParams);
-    void updateParams();
-    void paramsItemChanged(FanParameter* param, QListWidgetItem* item);
-    void updateParamsCheckStates(FanParameter* changed, bool checked);
-
-    bool loadTree(QTreeWidgetItem* root);
-    void getFanLeftRightValues(QTreeWidgetItem* item, int& left, int& right);
-    void expandTreeNode(QTreeWidgetItem* item, bool expand);
-
-    // Read by the tests and by the views that follow the selection.
-    const QString& currentBaseCondition() const { return baseCondition; }
-    const QStringList& comparedFanIds() const { return cmpFanIds; }
-    const QStringList& searchDiameters() const { return diameters; }
-    const QList<FanParameter*>& filterParameters() const { return params; }
-
 public slots:
     void treeItemSelectionChanged();
     void paramsItemChangedDiameter(QListWidgetItem* item);
@@ -78,11 +62,24 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Tests read the selection state through this one door; the program never uses it.
+    friend struct MainWindowProbe;
+
     enum TabIndex { SelectionTab = 0, PlotTab, ComparisonTab, TechInfoTab, HelpTab };
+
+    // Catalogue: the class tree and the fan table.
+    bool loadTree(QTreeWidgetItem* root);
+    void getFanLeftRightValues(QTreeWidgetItem* item, int& left, int& right);
+    void expandTreeNode(QTreeWidgetItem* item, bool expand);
+    void updateUI(QString query, bool keepParams);
+
+    // Filters.
+    void updateParams();
+    void paramsItemChanged(FanParameter* param, QListWidgetItem* item);
+    void updateParamsCheckStates(FanParameter* changed, bool checked);
 
     void createTree();
     void createFilters();
-    void createAdviceBox();
     void createFanTable();
     void createTabs();
     void createSearch();
@@ -90,7 +87,6 @@ private:
     bool loadSearchDiameters();
     // A query on the catalogue connection, prepared but not yet run.
     QSqlQuery catalogueQuery(const QString& sql) const;
-    void showAdvice(const QString& settingsKey, const QString& text);
 
     // Environment.
     bool valid = true;
@@ -140,6 +136,6 @@ private:
     // Search.
     QLineEdit* searchEdit = nullptr;
     QStringList diameters;
-    std::unique_ptr<QMessageBox> adviceBox;
-    QCheckBox* adviceCheckBox = nullptr;
+    // Shared by the search and the match.
+    std::unique_ptr<AdviceBox> adviceBox;
 };

@@ -6,6 +6,10 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include "CatalogueQueries.h"
 
 #include <cstdio>
 #include <fcntl.h>
@@ -78,6 +82,35 @@ INSERT INTO fans VALUES (8, 15, 4, 2, 1, 6.3, 1, 2850, 8000, 16000, 100, 250, 80
 INSERT INTO fans VALUES (9, 12, 5, 3, 2, 5, 1, 960, 3000, 5000, 1500, 2500, 800, 700, 800, 90, NULL);
 INSERT INTO fans VALUES (10, 12, 5, 99, 1, 5, 1, 960, 3000, 5000, 1500, 2500, 800, 700, 800, 90, NULL);
 )");
+}
+
+QString TestCatalogue::pagedContent(int extra)
+{
+    // Revs vary so that sorting has something to do.
+    return smallContent() + QStringLiteral(R"(
+WITH RECURSIVE n(i) AS (SELECT 11 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
+INSERT INTO fans SELECT i, 9, 1, 1, 1, 4, 1, 500 + (i * 37) % 1000, 1000, 2000, 300, 500,
+    NULL, NULL, NULL, NULL, NULL FROM n;
+)")
+                                .arg(10 + extra);
+}
+
+QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition)
+{
+    QList<int> ids;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "oracle");
+        db.setDatabaseName(catalogueFile);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QSqlQuery query(db);
+        if (db.open() && query.exec(MainWindow::fanTableBaseQuery + condition)) {
+            while (query.next())
+                ids.append(query.value(CatalogueQueries::FanId).toInt());
+        }
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("oracle"));
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 BoxCloser::BoxCloser(QObject* parent) : QObject(parent)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MainWindowProbe.h"
+
 #include <QObject>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -17,6 +19,8 @@ public:
     bool build(const QString& contentSql);
     // A small catalogue: root, the four fan types, series, schemes and a dozen fans.
     static QString smallContent();
+    // The small catalogue and `extra` more fans of "ВР 80-75", enough to make the table page.
+    static QString pagedContent(int extra);
 
 private:
     QTemporaryDir dir;
@@ -53,3 +57,6 @@ private:
 };
 
 QByteArray fileBytes(const QString& fileName);
+
+// The ids that SQLite itself selects with the fan table query and `condition`, in id order.
+QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition);

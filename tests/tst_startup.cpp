@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -19,7 +18,6 @@ private slots:
     void missingCatalogue();
     void unusableCatalogue_data();
     void unusableCatalogue();
-    void startsFromAnotherDirectory();
     void failedQueryDiagnostic_data();
     void failedQueryDiagnostic();
     void readWholeFile();
@@ -67,37 +65,6 @@ void TestStartup::unusableCatalogue()
     QVERIFY(err.text().startsWith("Failed to execute query: SELECT id, class, leftValue, "
                                   "rightValue, level FROM classes ORDER BY leftValue\n"));
     QCOMPARE(fileBytes(catalogue.catalogueFile()), content);
-}
-
-void TestStartup::startsFromAnotherDirectory()
-{
-    TestCatalogue catalogue;
-    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
-    const QByteArray before = fileBytes(catalogue.catalogueFile());
-
-    QTemporaryDir elsewhere;
-    const QString savedDir = QDir::currentPath();
-    QDir::setCurrent(elsewhere.path());
-    BoxCloser boxes;
-    StderrCapture err;
-    {
-        MainWindow window(catalogue.folder());
-        QVERIFY(window.isValid());
-        QCOMPARE(window.windowTitle(), QStringLiteral("Vortel 1.3.7"));
-        QCOMPARE(window.searchDiameters(),
-                 QStringList({QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("5"),
-                              QStringLiteral("6.3"), QStringLiteral("8")}));
-        auto* tabs = window.findChild<QTabWidget*>();
-        QVERIFY(tabs);
-        QCOMPARE(tabs->tabText(0), QStringLiteral("Selection"));
-        window.show();
-        window.close();
-    }
-    QDir::setCurrent(savedDir);
-    QVERIFY(boxes.texts.isEmpty());
-    QCOMPARE(err.text(), QByteArray());
-    QVERIFY(QDir(elsewhere.path()).isEmpty());
-    QCOMPARE(fileBytes(catalogue.catalogueFile()), before);
 }
 
 void TestStartup::failedQueryDiagnostic_data()

@@ -1,0 +1,211 @@
+#include "MainWindow.h"
+
+#include "CatalogueQueries.h"
+#include "FanCalculator.h"
+#include "FanPlot.h"
+
+#include <QHeaderView>
+#include <QMessageBox>
+#include <QSortFilterProxyModel>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeWidget>
+
+// The class tree and the fan table: where every selection ends.
+
+void MainWindow::createTree()
+{
+    fansTree = new QTreeWidget(this);
+    fansTree->setHeaderHidden(true);
+    fansTree->setColumnCount(1);
+    fansTree->setSelectionMode(QAbstractItemView::SingleSelection);
+    auto* root = new QTreeWidgetItem;
+    if (!loadTree(root)) {
+        delete root;
+        QMessageBox::critical(this, QString(), tr("Error loading fan tree!"), QMessageBox::Ok);
+        valid = false;
+        return;
+    }
+    fansTree->addTopLevelItem(root);
+    fansTree->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
+    root->setExpanded(true);
+    connect(fansTree, &QTreeWidget::itemSelectionChanged, this,
+            &MainWindow::treeItemSelectionChanged);
+}
+
+bool MainWindow::loadTree(QTreeWidgetItem* root)
+{
+    QSqlQuery query = catalogueQuery(CatalogueQueries::tree);
+    if (!execSql(query, tr("Error loading tree data!")))
+        return false;
+    if (!query.next())
+        return true;
+
+    using namespace CatalogueQueries;
+    // Column 0 of an item keeps the class id, columns 1 and 2 its nested-set bounds.
+    auto setNode = [&query](QTreeWidgetItem* item) {
+        item->setText(0, query.value(TreeClass).toString());
+        item->setData(0, Qt::UserRole, query.value(TreeId).toInt());
+        item->setData(1, Qt::UserRole, query.value(TreeLeft).toInt());
+        item->setData(2, Qt::UserRole, query.value(TreeRight).toInt());
+    };
+    setNode(root);
+
+    QList<QTreeWidgetItem*> stack{root};
+    int previousLevel = -1;
+    QFont bold = font();
+    bold.setWeight(QFont::Bold);
+    while (query.next()) {
+        const int level = query.value(TreeLevel).toInt();
+        // A level that jumps back closes every level it leaves.
+        for (int l = level; l <= previousLevel && stack.size() > 1; ++l)
+            stack.removeLast();
+        auto* item = new QTreeWidgetItem(stack.last());
+        setNode(item);
+        if (level == 2)
+            item->setFont(0, bold);
+        stack.append(item);
+        previousLevel = level;
+    }
+    return true;
+}
+
+void MainWindow::getFanLeftRightValues(QTreeWidgetItem* item, int& left, int& right)
+{
+    left = item->data(1, Qt::UserRole).toInt();
+    right = item->data(2, Qt::UserRole).toInt();
+}
+
+void MainWindow::expandTreeNode(QTreeWidgetItem* item, bool expand)
+{
+    item->setExpanded(expand);
+    for (int i = item->childCount() - 1; i >= 0; --i)
+        expandTreeNode(item->child(i), expand);
+}
+
+void MainWindow::treeItemSelectionChanged()
+{
+    QTreeWidgetItem* item = fansTree->currentItem();
+    if (!item)
+        return;
+    int left = 0;
+    int right = 0;
+    getFanLeftRightValues(item, left, right);
+    baseCondition = CatalogueQueries::treeNodeCondition(left, right);
+    updateUI(fanTableBaseQuery + baseCondition, false);
+}
+
+void MainWindow::unfoldFansTree()
+{
+    if (fansTree->topLevelItemCount() > 0)
+        expandTreeNode(fansTree->topLevelItem(0), true);
+}
+
+void MainWindow::foldFansTree()
+{
+    if (fansTree->topLevelItemCount() == 0)
+        return;
+    QTreeWidgetItem* root = fansTree->topLevelItem(0);
+    expandTreeNode(root, false);
+    root->setExpanded(true);
+}
+
+void MainWindow::createFanTable()
+{
+    queryModel = new QSqlQueryModel(this);
+    sortProxy = new QSortFilterProxyModel(this);
+    sortProxy->setSourceModel(queryModel);
+
+    tableView = new QTableView;
+    tableView->setModel(sortProxy);
+    tableView->setSelectionMode(QAbstractItemView::MultiSelection);
+    tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableView->setWordWrap(false);
+    // Row numbers of the unsorted result mean nothing to the user once the rows are sorted.
+    tableView->verticalHeader()->hide();
+    tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    tableView->horizontalHeader()->setSortIndicator(CatalogueQueries::FanId, Qt::DescendingOrder);
+    tableView->setSortingEnabled(true);
+    connect(tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &MainWindow::tableSelectionChanged);
+
+    headerLabels = QStringList{tr("Model", "Fan Table"),          tr("Diameter, dm", "Fan Table"),
+                               tr("Nominal", "Fan Table"),        tr("Material", "Fan Table"),
+                               tr("Scheme", "Fan Table"),         tr("Power, KW", "Fan Table"),
+                               tr("Speed, rev/min", "Fan Table"), tr("Revs, rev/min", "Fan Table"),
+                               tr("Q, m³/h", "Fan Table"),        tr("P, Pa", "Fan Table")};
+}
+
+void MainWindow::updateUI(QString query, bool keepParams)
+{
+    plot->clearPlot();
+
+    QSqlQuery fanQuery = catalogueQuery(query);
+    execSql(fanQuery, tr("Error showing fan table!"));
+    queryModel->setQuery(fanQuery);
+    // Sorting by a header must cover the whole result, not the first fetched rows.
+    while (queryModel->canFetchMore())
+        queryModel->fetchMore();
+
+    for (int column = 0; column < CatalogueQueries::FanModel; ++column)
+        tableView->hideColumn(column);
+    for (int i = 0; i < headerLabels.size(); ++i)
+        queryModel->setHeaderData(CatalogueQueries::FanModel + i, Qt::Horizontal,
+                                  headerLabels.at(i));
+
+    if (!keepParams)
+        updateParams();
+    cmpFanIds.clear();
+    techInfoStale = true;
+}
+
+// Points per characteristic curve.
+constexpr int samplingSteps = 32;
+
+void MainWindow::tableSelectionChanged(const QItemSelection& selected,
+                                       const QItemSelection& deselected)
+{
+    using namespace CatalogueQueries;
+    for (const QModelIndex& index : selected.indexes()) {
+        if (index.column() != 0)
+            continue;
+        const int row = index.row();
+        auto value = [this, row](int column) {
+            return sortProxy->index(row, column).data();
+        };
+
+        const QString id = value(FanId).toString();
+        if (!cmpFanIds.contains(id))
+            cmpFanIds.append(id);
+        QVector<double> psi;
+        QVector<double> lambda;
+        for (int i = 0; i < coefficientCount; ++i) {
+            psi.append(value(FanA1 + i).toDouble());
+            lambda.append(value(FanB1 + i).toDouble());
+        }
+        FanCalculator fan(value(FanModel).toString(), value(FanClass).toString(), psi, lambda,
+                          value(FanB).toDouble(), value(FanC).toDouble(),
+                          value(FanDiameter).toDouble() / 10.0, value(FanRev).toInt(),
+                          value(FanPower).toDouble(), value(FanTemperature).toInt(),
+                          value(FanNominal).toDouble(), value(FanSpeed).toInt(),
+                          value(FanRealSpeed).toDouble(), value(FanPhiMin).toDouble(),
+                          value(FanPhiMax).toDouble(), value(FanId).toInt(), true, samplingSteps);
+        plot->addFan(fan);
+    }
+    for (const QModelIndex& index : deselected.indexes()) {
+        if (index.column() != 0)
+            continue;
+        const QVariant id = sortProxy->index(index.row(), FanId).data();
+        cmpFanIds.removeOne(id.toString());
+        plot->removeFan(id.toInt());
+    }
+    techInfoStale = true;
+    plot->updatePlot();
+
+    if (deselected.isEmpty() && tabWidget->currentIndex() == SelectionTab)
+        tabWidget->setCurrentIndex(PlotTab);
+    else if (!tableView->selectionModel()->hasSelection())
+        tabWidget->setCurrentIndex(SelectionTab);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "MainWindow.h"
+
+// Test access to the window's selection state, which a user sees only through its effects;
+// MainWindow befriends it, and only tests and benchmarks include it.
+struct MainWindowProbe
+{
+    static QString baseCondition(const MainWindow& window) { return window.baseCondition; }
+    static QStringList comparedFanIds(const MainWindow& window) { return window.cmpFanIds; }
+    static QList<FanParameter*> filters(const MainWindow& window) { return window.params; }
+};

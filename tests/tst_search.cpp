@@ -1,0 +1,119 @@
+#include "MainWindow.h"
+#include "SearchGrammar.h"
+#include "TestSupport.h"
+
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QtTest>
+
+// The search grammar: typed designations and the conditions they become.
+class TestSearch : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void condition_data();
+    void condition();
+    void everyConditionIsOneQuotedLiteralPerClause();
+};
+
+void TestSearch::condition_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("condition");
+
+    const QString vkr = QStringLiteral("mod.model LIKE 'ВКР%' \n");
+    const QString d4 = QStringLiteral(" AND f.diameter = '4' \n");
+    const QString zh = QStringLiteral(" AND mat.material = 'Ж' \n");
+    const QString none = QStringLiteral("1 = 0");
+    QTest::newRow("lower case model") << "вкр" << vkr;
+    QTest::newRow("hyphen") << "ВКР-4" << vkr + d4;
+    QTest::newRow("blank") << "ВКР 4" << vkr + d4;
+    QTest::newRow("nothing between") << "ВКР4" << vkr + d4;
+    QTest::newRow("comma") << "вкр-3,15" << vkr + " AND f.diameter = '3.15' \n";
+    QTest::newRow("point") << "ВКР-3.15" << vkr + " AND f.diameter = '3.15' \n";
+    QTest::newRow("diameter only") << "4"
+                                   << "f.diameter = '4' \n";
+    QTest::newRow("material") << "ВКР-4Ж" << vkr + d4 + zh;
+    QTest::newRow("lower material") << "вкр-4ж" << vkr + d4 + zh;
+    QTest::newRow("class") << "ВКР-4Ж крышные"
+                           << vkr + d4 + zh + " AND cl.class LIKE 'Крышные%' \n";
+    QTest::newRow("class of two words")
+        << "ВКР-4Ж КРЫШНЫЕ осевые" << vkr + d4 + zh + " AND cl.class LIKE 'Крышные осевые%' \n";
+    QTest::newRow("scheme short") << "ВКР-4Ж сх 1"
+                                  << vkr + d4 + zh + " AND cl.class = 'Схема 1' \n";
+    QTest::newRow("scheme word") << "ВКР-4Ж СХЕМА5"
+                                 << vkr + d4 + zh + " AND cl.class = 'Схема 5' \n";
+    QTest::newRow("not a diameter: model") << "ВКР-999"
+                                           << "mod.model LIKE 'ВКР-999%' \n";
+    QTest::newRow("series") << "ВР80-75"
+                            << "mod.model LIKE 'ВР80-75%' \n";
+    QTest::newRow("series and size") << "ВР80-75-4"
+                                     << "mod.model LIKE 'ВР80-75%' \n" + d4;
+    QTest::newRow("parentheses") << "ВКОП(Ф)-4"
+                                 << "mod.model LIKE 'ВКОП(Ф)%' \n" + d4;
+    QTest::newRow("surrounding blanks") << "  вкр-4  " << vkr + d4;
+    QTest::newRow("not a diameter: digits") << "999" << none;
+    QTest::newRow("4.0 is not 4") << "4.0" << none;
+    QTest::newRow("blank before material") << "ВКР-4 Ж" << none;
+    QTest::newRow("blank in series") << "ВР 80-75" << none;
+    QTest::newRow("empty") << "" << none;
+    QTest::newRow("quote") << "ВКР'" << none;
+    QTest::newRow("percent") << "ВКР%" << none;
+}
+
+void TestSearch::condition()
+{
+    QFETCH(QString, typed);
+    const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("6.3")};
+    QTEST(SearchGrammar::condition(typed, diameters), "condition");
+}
+
+// Whatever is typed, SQLite accepts the condition, and each clause holds exactly one quoted
+// literal: nothing typed can end a literal early.
+void TestSearch::everyConditionIsOneQuotedLiteralPerClause()
+{
+    TestCatalogue catalogue;
+    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(catalogue.catalogueFile());
+    QVERIFY(db.open());
+
+    QStringList inputs = {"''; DROP TABLE fans; --",
+                          "ВКР-4Ж' OR '1'='1",
+                          "ВКР-4Ж сх 1'",
+                          "ВКР-4Ж " + QString(5000, QChar(0x044F)),
+                          QString(10000, '9'),
+                          "Вкр-4ж\tсх\t1",
+                          "вр80-75-4",
+                          "3,15"};
+    const QString alphabet =
+        QStringLiteral("ВКРОПФЖДУсхемаabcxyz0123456789 -.,'\"%_;()=\\\t\n*/ёЁ");
+    QRandomGenerator random(20261206);
+    for (int i = 0; i < 300; ++i) {
+        QString text;
+        const int length = random.bounded(1, 24);
+        for (int c = 0; c < length; ++c)
+            text.append(alphabet.at(random.bounded(alphabet.size())));
+        inputs.append(text);
+    }
+    const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("5")};
+    QSqlQuery query(db);
+    int found = 0;
+    for (const QString& text : qAsConst(inputs)) {
+        const QString condition = SearchGrammar::condition(text, diameters);
+        const int clauses = condition.count(QStringLiteral(" \n"));
+        QVERIFY2(condition.count(QLatin1Char('\'')) == 2 * clauses, qPrintable(text));
+        QVERIFY2(query.exec(MainWindow::fanTableBaseQuery + condition),
+                 qPrintable(text + QStringLiteral(" -> ") + query.lastError().text()));
+        found += query.next() ? 1 : 0;
+    }
+    QVERIFY(found > 0); // real designations reach real fans
+    query.clear();
+    db.close();
+}
+
+QTEST_GUILESS_MAIN(TestSearch)
+#include "tst_search.moc"
