@@ -83,6 +83,26 @@ def sizes(series, lo, hi):
     return [d for d in series if lo <= d <= hi]
 
 
+# A trimmed or enlarged impeller fills a gap between listed sizes. Where the
+# sizes step by less than this, a 0.9 trim lands on (or within a few per cent
+# of) the next smaller size: the same fan under another label.
+COARSE_STEP = 1.2
+
+
+def trim_fills_gap(diameters, d, nominal):
+    """Whether a fan of size d with this impeller share belongs in a catalogue
+    that lists these sizes: the step towards the trim must be coarse."""
+    if nominal == 1:
+        return True
+    smaller = [x for x in diameters if x < d]
+    larger = [x for x in diameters if x > d]
+    if nominal < 1:
+        step = d / max(smaller) if smaller else (min(larger) / d if larger else 0)
+    else:
+        step = min(larger) / d if larger else (d / max(smaller) if smaller else 0)
+    return step >= COARSE_STEP
+
+
 # ---------------------------------------------------------------------------
 # Aerodynamic designs.
 #
@@ -619,6 +639,8 @@ def build():
                 phi_a, phi_b = model.working_phi(working_shares(fan_type))
                 for material, diameter, nominal, speed in itertools.product(
                         dz.materials, diameters, dz.nominals, SPEEDS):
+                    if not trim_fills_gap(diameters, diameter, nominal):
+                        continue
                     picked = pick_motor(model, dz, diameter, nominal,
                                         temperatures[material], by_speed[speed],
                                         phi_a, phi_b)
@@ -758,7 +780,7 @@ FAN_TABLE_QUERY = (
     "SELECT f.id, mat.temperature, mod.model, f.diameter, f.nominal, e.power, "
     "e.speed, f.rev, f.q_min, f.q_max, f.p_min, f.p_max, cl.class, f.class_id, "
     "f.model_id, e.realSpeed, REPLACE(f.q_min || ' - ' || f.q_max, '.', ','), "
-    "REPLACE(f.p_min || ' - ' || f.p_max, '.', ',') "
+    "REPLACE(f.p_min || ' - ' || f.p_max, '.', ','), f.material_id "
     "FROM fans AS f INNER JOIN classes AS cl ON f.class_id = cl.id "
     "INNER JOIN engines AS e ON f.engine_id = e.id "
     "INNER JOIN materials AS mat ON f.material_id = mat.id "
@@ -862,7 +884,8 @@ def check(path):
     hot = [0, 0]  # rows rated above 20 deg C, and those whose motor copes at 20 deg C
     for row in fans:
         (fid, t, mname, diameter, nominal, power, speed, rev, q_min, q_max,
-         p_min, p_max, cname, class_id, model_id, real, q_text, p_text) = row
+         p_min, p_max, cname, class_id, model_id, real, q_text, p_text,
+         material_id) = row
         where = "fan %d (%s-%s)" % (fid, mname, diameter)
         ck.expect(class_id in scheme_rows, where + ": not in a scheme class")
         series_models.setdefault(parent.get(class_id), set()).add(model_id)
@@ -917,15 +940,27 @@ def check(path):
                     ck.fail(where + ": %r kW motor would do" % e[1])
                     break
 
+    # No fan twice under different labels: another size with a trimmed
+    # impeller of (nearly) the same effective diameter at (nearly) the same speed.
+    groups = {}
+    for row in fans:
+        groups.setdefault((row[14], row[18]), []).append(row)
+    for rows in groups.values():
+        for a, b in itertools.combinations(rows, 2):
+            if (abs(a[3] * a[4] / (b[3] * b[4]) - 1) <= 0.02
+                    and abs(a[7] / b[7] - 1) <= 0.02 and a[13] == b[13]):
+                ck.fail("fan %d (%s-%s x %s) is fan %d (%s-%s x %s) again"
+                        % (a[0], a[2], a[3], a[4], b[0], b[2], b[3], b[4]))
+
     # A hot version is the ordinary fan in other materials: same motor, same ranges.
     ordinary = {}
     for row in fans:
         if row[1] == 20:
-            ordinary.setdefault((row[14], row[13], row[3], row[4], row[7]),
+            ordinary.setdefault((row[14], row[12], row[3], row[4], row[7]),
                                 (row[5], row[6]) + tuple(row[8:12]))
     for row in fans:
         if row[1] != 20:
-            same = ordinary.get((row[14], row[13], row[3], row[4], row[7]))
+            same = ordinary.get((row[14], row[12], row[3], row[4], row[7]))
             ck.expect(same is None or same == (row[5], row[6]) + tuple(row[8:12]),
                       "fan %d (%s-%s): motor or ranges differ from the ordinary version"
                       % (row[0], row[2], row[3]))
