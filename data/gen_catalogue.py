@@ -54,6 +54,18 @@ REAL_SPEEDS = {
 }
 SPEEDS = [3000, 1500, 1000, 750]
 
+# Belt drives (scheme 5) set the fan speed by their pulleys: every other step of
+# the R20 preferred numbers, none of them a motor speed. Only the upper part of
+# the speeds that an impeller stands is listed, where it does useful work.
+BELT_SPEEDS = [560, 710, 900, 1120, 1400, 1800, 2240, 2800]
+BELT_LOWEST_U_SHARE = 0.4
+
+
+def belt_motor_speed(rev):
+    """Four-pole motors drive the belts, two-pole ones the fastest fans."""
+    return 3000 if rev > 2000 else 1500
+
+
 # Motor margin over the largest power the fan takes in its working range.
 MOTOR_MARGIN = 1.1
 # Below this the fan is too small to be worth listing.
@@ -637,13 +649,20 @@ def build():
             for (scheme, diameters), key in itertools.product(schemes, keys):
                 dz, model = D[key], model_objs[key]
                 phi_a, phi_b = model.working_phi(working_shares(fan_type))
-                for material, diameter, nominal, speed in itertools.product(
-                        dz.materials, diameters, dz.nominals, SPEEDS):
+                drives = SPEEDS if scheme == 1 else BELT_SPEEDS
+                for material, diameter, nominal, drive in itertools.product(
+                        dz.materials, diameters, dz.nominals, drives):
                     if not trim_fills_gap(diameters, diameter, nominal):
                         continue
-                    picked = pick_motor(model, dz, diameter, nominal,
-                                        temperatures[material], by_speed[speed],
-                                        phi_a, phi_b)
+                    if scheme == 1:
+                        picked = pick_motor(model, dz, diameter, nominal,
+                                            temperatures[material], by_speed[drive],
+                                            phi_a, phi_b)
+                    else:
+                        picked = pick_belt_motor(model, dz, diameter, nominal,
+                                                 temperatures[material], drive,
+                                                 by_speed[belt_motor_speed(drive)],
+                                                 phi_a, phi_b)
                     if picked is None:
                         continue
                     engine, rev, (q_min, q_max, p_min, p_max) = picked
@@ -684,6 +703,24 @@ def pick_motor(model, dz, diameter, nominal, temperature, engines, phi_a, phi_b)
         need = fan.max_power(rng[4], rng[5])
         if need < MIN_FAN_POWER:
             return None
+        if MOTOR_MARGIN * need <= engine["power"]:
+            return engine, rev, rng[:4]
+    return None
+
+
+def pick_belt_motor(model, dz, diameter, nominal, temperature, rev, engines,
+                    phi_a, phi_b):
+    """Smallest motor for a belt-driven fan at rev, or None where that speed
+    is beyond the impeller or too slow to list."""
+    u = diameter / 10.0 * nominal * PI * rev / 60
+    if u > dz.u_max or u < BELT_LOWEST_U_SHARE * dz.u_max:
+        return None
+    fan = Fan(model, diameter, nominal, rev, temperature)
+    rng = fan.working_range(phi_a, phi_b)
+    need = fan.max_power(rng[4], rng[5])
+    if need < MIN_FAN_POWER:
+        return None
+    for engine in engines:
         if MOTOR_MARGIN * need <= engine["power"]:
             return engine, rev, rng[:4]
     return None
@@ -895,7 +932,13 @@ def check(path):
                   where + ": whole diameter stored as real")
         ck.expect(type(nominal) is int or not float(nominal).is_integer(),
                   where + ": whole nominal stored as real")
-        ck.expect(rev in (real, speed), where + ": rev %r" % rev)
+        belt = cname == "Схема 5"
+        if belt:
+            ck.expect(rev not in (int(real), speed) and speed == belt_motor_speed(rev),
+                      where + ": belt drive at rev %r with a %r rev/min motor"
+                      % (rev, speed))
+        else:
+            ck.expect(rev == int(real), where + ": rev %r, motor %r" % (rev, real))
         ck.expect(re.fullmatch(r"\d+ - \d+", q_text) is not None
                   and re.fullmatch(r"\d+ - \d+", p_text) is not None,
                   where + ": range texts %r, %r" % (q_text, p_text))
@@ -931,10 +974,11 @@ def check(path):
         if t != 20:
             hot[0] += 1
             hot[1] += fits
-        # No smaller motor of the same speed may do, run at its own speed.
+        # No smaller motor of the same speed may do, run at its own speed
+        # (at the pulleys' speed on a belt drive).
         for e in engines.values():
             if e[2] == speed and e[1] < power:
-                small = Fan(m, diameter, nominal, int(e[3]), t)
+                small = Fan(m, diameter, nominal, rev if belt else int(e[3]), t)
                 rng = small.working_range(lo, hi)
                 if MOTOR_MARGIN * small.max_power(rng[4], rng[5]) <= e[1]:
                     ck.fail(where + ": %r kW motor would do" % e[1])
