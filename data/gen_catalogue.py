@@ -967,6 +967,18 @@ def check(path):
             power_20 = [fan.N20(pa + (pb - pa) * i / 100) for i in range(101)]
             ck.expect(all(b <= a for a, b in zip(power_20, power_20[1:])),
                       where + ": axial, but its power rises over the working range")
+        # Matching on a point picked on the drawn curve, with no tolerance, finds it.
+        for share in (0.1, 0.5, 0.9):
+            q = q_min + (q_max - q_min) * share
+            p = fan.P20(fan.phi_Q(q))
+            found = cur.execute(
+                "SELECT COUNT(*) FROM fans AS f WHERE f.id = ? "
+                "AND f.p_min <= '%s' AND f.p_max >= '%s' "
+                "AND f.q_min <= '%s' AND f.q_max >= '%s'"
+                % ("%.6g" % p, "%.6g" % p, "%.6g" % q, "%.6g" % q), (fid,)).fetchone()[0]
+            if not ck.expect(found == 1, where + ": not matched at its own point "
+                             "%.0f m3/h, %.0f Pa" % (q, p)):
+                break
         need = fan.max_power(pa, pb)
         ck.expect(need >= MIN_FAN_POWER, where + ": takes only %.3f kW" % need)
         fits = ck.expect(MOTOR_MARGIN * need <= power,
