@@ -59,9 +59,6 @@ MatchingWidget::MatchingWidget(double pMax, double pValue, int pDeviation, doubl
     , leftValues(std::move(leftValues))
     , rightValues(std::move(rightValues))
 {
-    Q_ASSERT(this->leftValues.size() == fanTypes.size());
-    Q_ASSERT(this->rightValues.size() == fanTypes.size());
-
     pMatchSwitch->setChecked(true);
     setUpValue(pValueSpin, tr(" Pa", "Pressure unit"), pMax, pValue);
     pDeviationSpin->setSuffix(tr(" %"));

@@ -16,8 +16,10 @@ namespace {
 
 const QString dbName = QStringLiteral("matching");
 
-// Two fan types with the bounds of the worked example, each with one scheme below it, and a fan
-// outside both. Ranges sit on the edges of the default intervals [85, 115] Pa, [850, 1150] m³/h.
+// Two fan types with the bounds of the worked example, each with one scheme below it. Against the
+// default intervals [85, 115] Pa and [850, 1150] m³/h: fans 1 and 2 touch their ends, 3 misses
+// the pressure and 4 the airflow by one unit, 5 misses both, 6 sits in no fan type; 8 lies near
+// the maxima and 9 near 12.5 Pa.
 const char* const catalogue[] = {
     "CREATE TABLE classes (id INTEGER PRIMARY KEY, class TEXT, leftValue INTEGER, "
     "rightValue INTEGER, level INTEGER)",
@@ -32,8 +34,8 @@ const char* const catalogue[] = {
 };
 
 // The worked example: 100 Pa ± 15 % and 1000 m³/h ± 15 % on both types.
-const QString bothTypes = QStringLiteral("((cl.leftValue >= '2' AND cl.rightValue <= '15') OR \n"
-                                         "(cl.leftValue >= '16' AND cl.rightValue <= '31')) \n");
+const QString both = QStringLiteral("((cl.leftValue >= '2' AND cl.rightValue <= '15') OR \n"
+                                    "(cl.leftValue >= '16' AND cl.rightValue <= '31')) \n");
 const QString pDefault = QStringLiteral("AND f.p_min <= '115' AND f.p_max >= '85' \n");
 const QString qDefault = QStringLiteral("AND f.q_min <= '1150' AND f.q_max >= '850' \n");
 const QString nothing = QStringLiteral("'1' = '0' ");
@@ -156,111 +158,64 @@ void TestMatching::defaultsShown()
     QCOMPARE(qobject_cast<QGroupBox*>(at(0, 4))->title(), "Fan types");
     for (const char* text : {"Airflow :", "Pressure :", "ВКР", "ВО"})
         QVERIFY2(checkBox(text) && checkBox(text)->isChecked(), text);
-    QCOMPARE(box->getQueryCondition(), bothTypes + pDefault + qDefault);
+    QCOMPARE(box->getQueryCondition(), both + pDefault + qDefault);
 }
 
 void TestMatching::condition_data()
 {
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("pText");
-    QTest::addColumn<QString>("pDev");
-    QTest::addColumn<QString>("qText");
-    QTest::addColumn<QString>("qDev");
-    QTest::addColumn<QString>("unchecked"); // texts of the check boxes the user unticks
+    QTest::addColumn<QString>("typed");    // pressure, its deviation, airflow, its deviation
+    QTest::addColumn<QString>("unticked"); // texts of the check boxes the user unticks
     QTest::addColumn<QString>("condition");
     QTest::addColumn<QString>("ids");
 
-    const QString c = "C", none;
-    QTest::newRow("worked example") << c << "100"
-                                    << "15"
-                                    << "1000"
-                                    << "15" << none << bothTypes + pDefault + qDefault << "1,2,7";
-    QTest::newRow("0 %") << c << "100"
-                         << "0"
-                         << "1000"
-                         << "0" << none
-                         << bothTypes + "AND f.p_min <= '100' AND f.p_max >= '100' \n"
-                                        "AND f.q_min <= '1000' AND f.q_max >= '1000' \n"
+    const QString defaults = "100 15 1000 15", none;
+    QTest::newRow("worked example") << defaults << none << both + pDefault + qDefault << "1,2,7";
+    QTest::newRow("0 %") << "100 0 1000 0" << none
+                         << both + "AND f.p_min <= '100' AND f.p_max >= '100' \n"
+                                   "AND f.q_min <= '1000' AND f.q_max >= '1000' \n"
                          << "7";
     // 100 ± 99 % is [1, 199]; 1000 ± 99 % is [10, 1990].
-    QTest::newRow("99 %") << c << "100"
-                          << "99"
-                          << "1000"
-                          << "99" << none
-                          << bothTypes + "AND f.p_min <= '199' AND f.p_max >= '1' \n"
-                                         "AND f.q_min <= '1990' AND f.q_max >= '10' \n"
+    QTest::newRow("99 %") << "100 99 1000 99" << none
+                          << both + "AND f.p_min <= '199' AND f.p_max >= '1' \n"
+                                    "AND f.q_min <= '1990' AND f.q_max >= '10' \n"
                           << "1,2,3,4,5,7,9";
-    QTest::newRow("pressure off") << c << "100"
-                                  << "15"
-                                  << "1000"
-                                  << "15"
-                                  << "Pressure :" << bothTypes + qDefault << "1,2,3,7,9";
-    QTest::newRow("airflow off") << c << "100"
-                                 << "15"
-                                 << "1000"
-                                 << "15"
-                                 << "Airflow :" << bothTypes + pDefault << "1,2,4,7";
-    QTest::newRow("both off") << c << "100"
-                              << "15"
-                              << "1000"
-                              << "15"
-                              << "Pressure :|Airflow :" << nothing << "";
-    QTest::newRow("no fan type") << c << "100"
-                                 << "15"
-                                 << "1000"
-                                 << "15"
-                                 << "ВКР|ВО" << nothing << "";
-    QTest::newRow("second type") << c << "100"
-                                 << "15"
-                                 << "1000"
-                                 << "15"
-                                 << "ВКР"
+    QTest::newRow("pressure off") << defaults << "Pressure :" << both + qDefault << "1,2,3,7,9";
+    QTest::newRow("airflow off") << defaults << "Airflow :" << both + pDefault << "1,2,4,7";
+    QTest::newRow("both off") << defaults << "Pressure :|Airflow :" << nothing << "";
+    QTest::newRow("no fan type") << defaults << "ВКР|ВО" << nothing << "";
+    QTest::newRow("second type") << defaults << "ВКР"
                                  << "((cl.leftValue >= '16' AND cl.rightValue <= '31')) \n" +
                                         pDefault + qDefault
                                  << "7";
     QTest::newRow("first type, pressure off")
-        << c << "100"
-        << "15"
-        << "1000"
-        << "15"
-        << "ВО|Pressure :"
+        << defaults << "ВО|Pressure :"
         << "((cl.leftValue >= '2' AND cl.rightValue <= '15')) \n" + qDefault << "1,2,3";
     // 90 * 12.5 / 100 = 11.25, 110 * 12.5 / 100 = 13.75;
     // 93 * 1234.56 / 100 = 1148.1408 and 107 * 1234.56 / 100 = 1320.9792, to six digits.
-    const QString fractions = bothTypes + "AND f.p_min <= '13.75' AND f.p_max >= '11.25' \n"
-                                          "AND f.q_min <= '1320.98' AND f.q_max >= '1148.14' \n";
-    QTest::newRow("fractions") << c << "12.5"
-                               << "10"
-                               << "1234.56"
-                               << "7" << none << fractions << "9";
-    QTest::newRow("decimal comma") << "ru_RU"
-                                   << "12,5"
-                                   << "10"
-                                   << "1234,56"
-                                   << "7" << none << fractions << "9";
+    const QString fractions = both + "AND f.p_min <= '13.75' AND f.p_max >= '11.25' \n"
+                                     "AND f.q_min <= '1320.98' AND f.q_max >= '1148.14' \n";
+    QTest::newRow("fractions") << "12.5 10 1234.56 7" << none << fractions << "9";
+    QTest::newRow("decimal comma") << "12,5 10 1234,56 7" << none << fractions << "9";
 }
 
 void TestMatching::condition()
 {
-    QFETCH(QString, locale);
-    QFETCH(QString, pText);
-    QFETCH(QString, pDev);
-    QFETCH(QString, qText);
-    QFETCH(QString, qDev);
-    QFETCH(QString, unchecked);
+    QFETCH(QString, typed);
+    QFETCH(QString, unticked);
     QFETCH(QString, condition);
     QFETCH(QString, ids);
 
-    if (locale != "C") { // the spin boxes take the default locale when they are made
-        QLocale::setDefault(QLocale(locale));
+    if (typed.contains(',')) { // the spin boxes take the default locale when they are made
+        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
         box = makeBox();
         box->show();
     }
-    type(spinAt(1, 1), pText);
-    type(spinAt(1, 3), pDev);
-    type(spinAt(0, 1), qText);
-    type(spinAt(0, 3), qDev);
-    for (const QString& text : unchecked.split('|', Qt::SkipEmptyParts)) {
+    const QStringList values = typed.split(' ');
+    QCOMPARE(values.size(), 4);
+    const int cells[4][2] = {{1, 1}, {1, 3}, {0, 1}, {0, 3}}; // grid row, column of each
+    for (int i = 0; i < 4; ++i)
+        type(spinAt(cells[i][0], cells[i][1]), values.at(i));
+    for (const QString& text : unticked.split('|', Qt::SkipEmptyParts)) {
         QCheckBox* check = checkBox(text);
         QVERIFY2(check, qPrintable(text));
         QTest::mouseClick(check, Qt::LeftButton);
@@ -286,8 +241,8 @@ void TestMatching::clampedAboveMaxima()
     type(spinAt(1, 3), "15");
     type(spinAt(0, 3), "15");
     // 1e5 ± 15 % is [85000, 115000]; 1e6 ± 15 % is [850000, 1150000], a million written 'g'.
-    const QString condition = bothTypes + "AND f.p_min <= '115000' AND f.p_max >= '85000' \n"
-                                          "AND f.q_min <= '1.15e+06' AND f.q_max >= '850000' \n";
+    const QString condition = both + "AND f.p_min <= '115000' AND f.p_max >= '85000' \n"
+                                     "AND f.q_min <= '1.15e+06' AND f.q_max >= '850000' \n";
     QCOMPARE(box->getQueryCondition(), condition);
     QCOMPARE(selectedIds(condition), "8");
 }
@@ -345,8 +300,8 @@ void TestMatching::matchByPointRechecksAndClicksOnce()
 
     box->matchByPoint(QPointF(2000, 250));
     // 250 ± 15 %: 85 * 250 / 100 = 212.5, 115 * 250 / 100 = 287.5; 2000 ± 15 % is [1700, 2300].
-    QCOMPARE(seen, QStringList{bothTypes + "AND f.p_min <= '287.5' AND f.p_max >= '212.5' \n"
-                                           "AND f.q_min <= '2300' AND f.q_max >= '1700' \n"});
+    QCOMPARE(seen, QStringList{both + "AND f.p_min <= '287.5' AND f.p_max >= '212.5' \n"
+                                      "AND f.q_min <= '2300' AND f.q_max >= '1700' \n"});
     QVERIFY(at(0, 1)->isEnabled() && at(1, 3)->isEnabled());
 }
 
@@ -360,8 +315,8 @@ void TestMatching::matchCurrentKeepsValues()
     QTest::mouseClick(checkBox("Airflow :"), Qt::LeftButton);
 
     box->matchCurrent();
-    QCOMPARE(seen, QStringList{bothTypes + "AND f.p_min <= '287.5' AND f.p_max >= '212.5' \n" +
-                               qDefault});
+    QCOMPARE(seen,
+             QStringList{both + "AND f.p_min <= '287.5' AND f.p_max >= '212.5' \n" + qDefault});
     QCOMPARE(box->pMatchValue(), 250.0);
     QCOMPARE(box->qMatchValue(), 1000.0);
 }
@@ -390,11 +345,17 @@ void TestMatching::layout()
         stretches.append(QString::number(grid->columnStretch(column)));
     QCOMPARE(stretches.join(' '), "0 1 0 1 0 0");
 
+    auto* typesBox = qobject_cast<QGroupBox*>(at(0, 4));
+    QVERIFY(typesBox);
     int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(grid->indexOf(box->btMatch()), &row, &column, &rowSpan, &columnSpan);
-    QCOMPARE(QString("%1,%2 %3x%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan), "0,5 2x1");
-    auto* typesBox = qobject_cast<QGroupBox*>(at(1, 4));
-    QVERIFY(typesBox && at(0, 4) == typesBox);
+    QStringList spans; // the fan types box and the button, each over both rows
+    for (QWidget* widget : {static_cast<QWidget*>(typesBox), at(0, 5)}) {
+        grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
+        spans.append(QString("%1,%2 %3x%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan));
+    }
+    QCOMPARE(spans.join(' '), "0,4 2x1 0,5 2x1");
+    QCOMPARE(at(0, 5), box->btMatch());
+    QCOMPARE(grid->rowCount(), 2);
 
     auto* typesGrid = static_cast<QGridLayout*>(typesBox->layout());
     QStringList found;
