@@ -372,7 +372,7 @@ void FanPlot::printPlot(QPrinter* printer, double* height)
     const QPageLayout page = printer->pageLayout();
     if (height && page.orientation() == QPageLayout::Portrait)
         *height = page.paintRectPixels(printer->resolution()).height() / 3.0;
-    renderer->renderPage(this, *printer);
+    renderer->renderTo(this, *printer);
 }
 
 void FanPlot::drawAxes()

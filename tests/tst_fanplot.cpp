@@ -345,7 +345,7 @@ private slots:
         // Rendered for printing, at a size unlike the widget's: the same in the picture's pixels.
         QImage image(1400, 800, QImage::Format_ARGB32);
         image.fill(Qt::white);
-        FanPlotRenderer().renderPage(&plot, image);
+        FanPlotRenderer().renderTo(&plot, image);
         const QVector<QVector<int>> rows = leftTickRows(image, image.width() / 2);
         QVERIFY(rows.size() >= 3); // 600 °C, 400 °C, 20 °C
         QCOMPARE(rows.at(2).size(), plot.ticksCount(PlotAxis::Pressure20));
