@@ -31,8 +31,8 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
     factor400 = (400.0 + 273.0) / (refTemperature + 273.0);
     factor600 = (600.0 + 273.0) / (refTemperature + 273.0);
 
-    layout = new FanPlotLayout;
-    setPlotLayout(layout);
+    axesLayout = new FanPlotLayout;
+    setPlotLayout(axesLayout);
 
     setPlotType(PNQ);
 
@@ -43,7 +43,7 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
     const QList<double> ends{0.0, 100.0};
     for (int axis = 0; axis < axesCount; ++axis) {
         setScaleDiv(axis, QwtScaleDiv(0.0, 100.0, noTicks, noTicks, ends));
-        setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &locale));
+        setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &numberLocale));
     }
 }
 
@@ -78,7 +78,7 @@ void FanPlot::setPlotType(PlotType type)
         extra->setTitle(left->title());
         extraAxes.append(extra);
     }
-    layout->setExtraAxes(extraAxes);
+    axesLayout->setExtraAxes(extraAxes);
 
     xAxis = PlotAxisId(xBottom, 0);
     pAxis = PlotAxisId(yLeft, 0);
@@ -467,7 +467,7 @@ void FanPlot::tuneAxis(int axis, double lo, double hi)
 {
     arrangeTicks(lo, hi, axisTicks.value(axis), majorTicks);
     setScaleDiv(axis, QwtScaleDiv(lo, hi, noTicks, noTicks, majorTicks));
-    setScaleDraw(axis, new FanScaleDraw(axisDigits.value(axis), &locale));
+    setScaleDraw(axis, new FanScaleDraw(axisDigits.value(axis), &numberLocale));
 }
 
 void FanPlot::arrangeTicks(double lo, double hi, int count, QList<double>& ticks)
@@ -508,7 +508,7 @@ void FanPlot::changeMeanDigits(QwtPlot::Axis position, int digits)
     for (int axis = 0; axis < axisList.size(); ++axis) {
         if (axisList.at(axis).pos == position) {
             axisDigits[axis] = digits;
-            setScaleDraw(axis, new FanScaleDraw(digits, &locale));
+            setScaleDraw(axis, new FanScaleDraw(digits, &numberLocale));
         }
     }
 }
@@ -551,7 +551,7 @@ void FanPlot::updateLayout()
     const bool shown = axisEnabled(yLeft);
     for (int i = 0; i < extraAxes.size(); ++i) {
         QwtScaleWidget* extra = extraAxes.at(i);
-        const QRect rect = layout->extraAxisRect(i).toRect();
+        const QRect rect = axesLayout->extraAxisRect(i).toRect();
         if (!shown || !rect.isValid()) {
             extra->hide();
             continue;

@@ -143,9 +143,9 @@ private:
     QVector<double> pScratch;
     QVector<double> nScratch;
 
-    QLocale locale;
+    QLocale numberLocale;
 
     // The left axes beyond the first (400 °C and 600 °C); Qwt 6.1 has one axis per side.
     QVector<QwtScaleWidget*> extraAxes;
-    FanPlotLayout* layout = nullptr;
+    FanPlotLayout* axesLayout = nullptr;
 };
