@@ -70,7 +70,7 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
 
     QWidget* plotCanvas = canvas();
     plotCanvas->setMouseTracking(true);
-    plotCanvas->installEventFilter(this);
+    // QwtPlot has already made itself the canvas's event filter; eventFilter handles the mouse.
     contextMenu = new QMenu(plotCanvas);
     const QAction* match = contextMenu->addAction(tr("Подбор по рабочей точке", "Plot"));
     connect(match, &QAction::triggered, this, &FanPlot::matchRequested);

@@ -171,8 +171,10 @@ private slots:
         plot.updatePlot();
         const QList<QwtPlotCurve*> pressure = curves(plot, QwtPlot::yLeft);
         QCOMPARE(pressure.size(), expected.size());
-        for (int i = 0; i < expected.size(); ++i)
+        for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(pressure.at(i)->pen().color(), QColor(expected.at(i)));
+            QVERIFY(pressure.at(i)->testRenderHint(QwtPlotItem::RenderAntialiased));
+        }
         // Without fans, updatePlot clears the plot as clearPlot does; the axes keep their scales.
         const QwtScaleDiv hot = plot.scaleDiv(PlotAxis::Pressure600);
         plot.removeAllFans();
@@ -423,6 +425,12 @@ private slots:
             return true;
         };
         QTRY_VERIFY(aligned());
+        const QStringList titles{"Q, m³/h",        "Q, m³/s",        "P, Pa (20 °C)",
+                                 "P, Pa (400 °C)", "P, Pa (600 °C)", "N, kW (20 °C)"};
+        for (int axis = 0; axis < PlotAxis::Count; ++axis) {
+            QVERIFY(plot.scaleWidget(axis)->isVisible());
+            QCOMPARE(plot.scaleWidget(axis)->title().text(), titles.at(axis));
+        }
         // Rendered for printing, at a size unlike the widget's: the same in the picture's pixels.
         QImage image(1400, 800, QImage::Format_ARGB32);
         image.fill(Qt::white);
@@ -554,15 +562,17 @@ private slots:
         QCOMPARE(items.cross->symbol()->style(), QwtSymbol::XCross);
         QCOMPARE(items.cross->symbol()->pen().color(), QColor(163, 73, 164));
         QCOMPARE(items.label->label().backgroundBrush().color(), QColor(255, 255, 160));
+        QCOMPARE(items.label->spacing(), 10);
+        QCOMPARE(items.label->labelAlignment(), Qt::AlignTop | Qt::AlignRight);
     }
 
     void label_data()
     {
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QString>("text");
-        QTest::newRow("C") << QLocale::c() << QString("Q: 12500 m³/h\nP: 850.5 Pa");
+        QTest::newRow("C") << QLocale::c() << QString("Q: 12500 m³/h\nP: 850.568 Pa");
         QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia)
-                                 << QString("Q: 12\u00a0500 m³/h\nP: 850,5 Pa");
+                                 << QString("Q: 12\u00a0500 m³/h\nP: 850,568 Pa");
     }
 
     void label()
@@ -570,7 +580,7 @@ private slots:
         QFETCH(QLocale, locale);
         QLocale::setDefault(locale); // the plot takes the system locale when it is made
         FanPlot plot;
-        plot.setWorkingPoint(12500, 850.5);
+        plot.setWorkingPoint(12500, 850.5678); // 6 digits: 850.568
         plotFans(plot, {makeFan(1)});
         QTEST(workingPointItems(plot).label->label().text(), "text");
     }
