@@ -4,7 +4,10 @@
 #include "FanPlotRenderer.h"
 #include "FanScaleDraw.h"
 
+#include <QCursor>
 #include <QFontMetrics>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPen>
 #include <QPrinter>
@@ -15,11 +18,30 @@
 #include <qwt_scale_div.h>
 #include <qwt_scale_engine.h>
 #include <qwt_scale_widget.h>
+#include <qwt_symbol.h>
 #include <qwt_text.h>
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+namespace {
+
+// Shared by every plot; made on first use, on the GUI thread.
+const QPen& workingPointPen()
+{
+    static const QPen pen(QBrush(QColor(163, 73, 164, 255)), 2.0, Qt::SolidLine, Qt::SquareCap,
+                          Qt::BevelJoin);
+    return pen;
+}
+
+const QBrush& workingPointLabelBrush()
+{
+    static const QBrush brush(QColor(255, 255, 160, 255), Qt::SolidPattern);
+    return brush;
+}
+
+} // namespace
 
 FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
 {
@@ -28,11 +50,11 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
         colours.append(QColor(QLatin1String(name)));
 
     renderer = new FanPlotRenderer(this);
-    factor400 = (400.0 + 273.0) / (refTemperature + 273.0);
-    factor600 = (600.0 + 273.0) / (refTemperature + 273.0);
+    factor400 = temperatureFactor(400);
+    factor600 = temperatureFactor(600);
 
-    layout = new FanPlotLayout;
-    setPlotLayout(layout);
+    axesLayout = new FanPlotLayout;
+    setPlotLayout(axesLayout);
 
     setPlotType(PNQ);
 
@@ -43,8 +65,18 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
     const QList<double> ends{0.0, 100.0};
     for (int axis = 0; axis < axesCount; ++axis) {
         setScaleDiv(axis, QwtScaleDiv(0.0, 100.0, noTicks, noTicks, ends));
-        setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &locale));
+        setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &numberLocale));
     }
+
+    QWidget* plotCanvas = canvas();
+    plotCanvas->setMouseTracking(true);
+    // QwtPlot has already made itself the canvas's event filter; eventFilter handles the mouse.
+    contextMenu = new QMenu(plotCanvas);
+    const QAction* match = contextMenu->addAction(tr("Подбор по рабочей точке", "Plot"));
+    connect(match, &QAction::triggered, this, &FanPlot::matchRequested);
+    plotCanvas->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(plotCanvas, &QWidget::customContextMenuRequested, this,
+            &FanPlot::canvasContextMenuRequested);
 }
 
 FanPlot::~FanPlot() = default;
@@ -78,7 +110,7 @@ void FanPlot::setPlotType(PlotType type)
         extra->setTitle(left->title());
         extraAxes.append(extra);
     }
-    layout->setExtraAxes(extraAxes);
+    axesLayout->setExtraAxes(extraAxes);
 
     xAxis = PlotAxisId(xBottom, 0);
     pAxis = PlotAxisId(yLeft, 0);
@@ -185,12 +217,7 @@ void FanPlot::removeAllFans()
 
 double FanPlot::temperatureFactor(int temperature) const
 {
-    const double t = temperature;
-    if (t == refTemperature)
-        return 1.0;
-    if (t == 400.0)
-        return factor400;
-    return factor600;
+    return (temperature + 273.0) / (refTemperature + 273.0);
 }
 
 void FanPlot::fillScratch(const FanCalculator& fan)
@@ -206,11 +233,14 @@ void FanPlot::fillScratch(const FanCalculator& fan)
         nScratch[i] = n.at(i) * factor;
 }
 
+bool FanPlot::isDrawable(double value) const
+{
+    return std::isfinite(value) && (!logScale || value > 0.0);
+}
+
 bool FanPlot::isDrawable(double x, double y) const
 {
-    if (!std::isfinite(x) || !std::isfinite(y))
-        return false;
-    return !logScale || (x > 0.0 && y > 0.0);
+    return isDrawable(x) && isDrawable(y);
 }
 
 void FanPlot::updatePlot()
@@ -220,6 +250,7 @@ void FanPlot::updatePlot()
         return;
     }
     detachItems(QwtPlotItem::Rtti_PlotItem, true);
+    forgetWorkingPointItems();
 
     minQ = minP = minN = std::numeric_limits<double>::max();
     maxQ = maxP = maxN = std::numeric_limits<double>::min();
@@ -281,16 +312,7 @@ void FanPlot::updatePlot()
             const double gap = std::abs(pressureMap.transform(pressureStart.y()) -
                                         powerMap.transform(powerStart.y()));
             if (length > 0.0 && gap / length < 0.02) {
-                if (logScale) {
-                    // Linear widening could reach zero; widen by 15 % of the decades instead.
-                    const double d = std::pow(10.0, std::log10(maxN / minN) * 0.15);
-                    minN /= d;
-                    maxN *= d;
-                } else {
-                    const double d = (maxN - minN) * 0.15;
-                    minN -= d;
-                    maxN += d;
-                }
+                widenPowerRange(minN, maxN, logScale);
                 drawAxes();
                 mayWiden = false;
             }
@@ -301,7 +323,19 @@ void FanPlot::updatePlot()
     grid->setPen(QPen(QBrush(Qt::gray), 1.0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
     grid->attach(this);
 
+    if (workingPointShown)
+        addWorkingPointItems();
     replot();
+}
+
+void FanPlot::widenPowerRange(double& min, double& max, bool logarithmic)
+{
+    const double d = (max - min) * 0.15;
+    if (!logarithmic || min - d > 0.0)
+        min -= d;
+    else
+        min /= std::pow(max / min, 0.15); // 15 % of the decades, which keeps it positive
+    max += d;
 }
 
 bool FanPlot::firstDrawable(const QVector<double>& x, const QVector<double>& y, int count,
@@ -363,6 +397,10 @@ void FanPlot::addCurve(const QVector<double>& x, const QVector<double>& y, int c
 void FanPlot::clearPlot()
 {
     removeAllFans();
+    // The point comes back with the next plot that has fans.
+    const bool shown = workingPointShown;
+    hideWorkingPoint();
+    workingPointShown = shown;
     detachItems(QwtPlotItem::Rtti_PlotItem, true);
     replot();
 }
@@ -372,7 +410,7 @@ void FanPlot::printPlot(QPrinter* printer, double* height)
     const QPageLayout page = printer->pageLayout();
     if (height && page.orientation() == QPageLayout::Portrait)
         *height = page.paintRectPixels(printer->resolution()).height() / 3.0;
-    renderer->renderPage(this, *printer);
+    renderer->renderTo(this, *printer);
 }
 
 void FanPlot::drawAxes()
@@ -467,7 +505,7 @@ void FanPlot::tuneAxis(int axis, double lo, double hi)
 {
     arrangeTicks(lo, hi, axisTicks.value(axis), majorTicks);
     setScaleDiv(axis, QwtScaleDiv(lo, hi, noTicks, noTicks, majorTicks));
-    setScaleDraw(axis, new FanScaleDraw(axisDigits.value(axis), &locale));
+    setScaleDraw(axis, new FanScaleDraw(axisDigits.value(axis), &numberLocale));
 }
 
 void FanPlot::arrangeTicks(double lo, double hi, int count, QList<double>& ticks)
@@ -508,7 +546,7 @@ void FanPlot::changeMeanDigits(QwtPlot::Axis position, int digits)
     for (int axis = 0; axis < axisList.size(); ++axis) {
         if (axisList.at(axis).pos == position) {
             axisDigits[axis] = digits;
-            setScaleDraw(axis, new FanScaleDraw(digits, &locale));
+            setScaleDraw(axis, new FanScaleDraw(digits, &numberLocale));
         }
     }
 }
@@ -551,7 +589,7 @@ void FanPlot::updateLayout()
     const bool shown = axisEnabled(yLeft);
     for (int i = 0; i < extraAxes.size(); ++i) {
         QwtScaleWidget* extra = extraAxes.at(i);
-        const QRect rect = layout->extraAxisRect(i).toRect();
+        const QRect rect = axesLayout->extraAxisRect(i).toRect();
         if (!shown || !rect.isValid()) {
             extra->hide();
             continue;
@@ -561,4 +599,130 @@ void FanPlot::updateLayout()
         if (!extra->isVisibleTo(this))
             extra->show();
     }
+}
+
+void FanPlot::setWorkingPoint(double q, double p)
+{
+    workPoint = QPointF(q, p);
+    workingPointShown = true;
+    emit workingPointChanged(workPoint);
+}
+
+void FanPlot::showWorkingPoint()
+{
+    addWorkingPointItems();
+    replot();
+}
+
+void FanPlot::addWorkingPointItems()
+{
+    workingPointShown = true;
+    const double x = workPoint.x();
+    const double y = workPoint.y();
+    // A point at or below zero on a logarithmic scale has no place on it; it is kept all the same.
+    if (isDrawable(x, y)) {
+        pointMarker = new QwtPlotMarker;
+        pointMarker->setAxes(xAxis.pos, pAxis.pos);
+        pointMarker->setSymbol(
+            new QwtSymbol(QwtSymbol::XCross, QBrush(), workingPointPen(), QSize(10, 10)));
+        pointMarker->setValue(workPoint);
+        pointMarker->attach(this);
+
+        pointLabel = new QwtPlotMarker;
+        pointLabel->setAxes(xAxis.pos, pAxis.pos);
+        pointLabel->setLabelAlignment(Qt::AlignTop | Qt::AlignRight);
+        pointLabel->setSpacing(10);
+        const QString format = QStringLiteral("Q: %1 ") + tr("m³/h", "Plot") +
+                               QStringLiteral("\nP: %2 ") + tr("Pa", "Plot");
+        QwtText text(
+            format.arg(numberLocale.toString(x, 'g', 6), numberLocale.toString(y, 'g', 6)));
+        text.setBackgroundBrush(workingPointLabelBrush());
+        text.setRenderFlags(Qt::AlignLeft);
+        pointLabel->setLabel(text);
+        pointLabel->setValue(workPoint);
+        pointLabel->attach(this);
+    }
+
+    // Beyond both ends of the scales, so that the lines cross the whole canvas, but above zero.
+    const QPen pen(Qt::black, 1.0, Qt::DashLine);
+    auto line = [this, &pen](const QPointF& from, const QPointF& to) {
+        auto* curve = new QwtPlotCurve;
+        curve->setPen(pen);
+        curve->setAxes(xAxis.pos, pAxis.pos);
+        curve->setSamples(QVector<QPointF>{from, to});
+        curve->attach(this);
+        return curve;
+    };
+    if (isDrawable(y)) {
+        const QwtScaleDiv& div = axisScaleDiv(xAxis.pos);
+        const double lo = std::max(2.0 * div.lowerBound() - div.upperBound(), 0.00001);
+        horizontalLine = line(QPointF(lo, y), QPointF(2.0 * div.upperBound(), y));
+    }
+    if (isDrawable(x)) {
+        const QwtScaleDiv& div = axisScaleDiv(pAxis.pos);
+        const double lo = std::max(2.0 * div.lowerBound() - div.upperBound(), 0.00001);
+        verticalLine = line(QPointF(x, lo), QPointF(x, 2.0 * div.upperBound()));
+    }
+}
+
+void FanPlot::hideWorkingPoint()
+{
+    workingPointShown = false;
+    delete pointMarker;
+    delete pointLabel;
+    delete horizontalLine;
+    delete verticalLine;
+    forgetWorkingPointItems();
+}
+
+void FanPlot::forgetWorkingPointItems()
+{
+    pointMarker = nullptr;
+    pointLabel = nullptr;
+    horizontalLine = nullptr;
+    verticalLine = nullptr;
+}
+
+void FanPlot::setWorkingPointFromMouse(const QPoint& pos)
+{
+    const double y = invTransform(pAxis.pos, pos.y());
+    const double x = invTransform(xAxis.pos, pos.x());
+    setWorkingPoint(x, y);
+}
+
+bool FanPlot::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != canvas())
+        return false;
+    const QEvent::Type type = event->type();
+    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+        type == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<const QMouseEvent*>(event);
+        const bool left = mouse->button() == Qt::LeftButton;
+        if (type == QEvent::MouseButtonPress && left) {
+            if (!fanList.isEmpty()) {
+                dragging = true;
+                hideWorkingPoint();
+                setWorkingPointFromMouse(mouse->pos());
+                showWorkingPoint();
+            }
+            return true;
+        }
+        if (type == QEvent::MouseMove && dragging) {
+            hideWorkingPoint();
+            setWorkingPointFromMouse(mouse->pos());
+            showWorkingPoint();
+            return true;
+        }
+        if (type == QEvent::MouseButtonRelease && left) {
+            dragging = false;
+            return true;
+        }
+    }
+    return QwtPlot::eventFilter(watched, event);
+}
+
+void FanPlot::canvasContextMenuRequested(QPoint)
+{
+    contextMenu->popup(QCursor::pos());
 }

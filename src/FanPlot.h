@@ -13,8 +13,11 @@
 
 class FanPlotLayout;
 class FanPlotRenderer;
+class QMenu;
 class QPen;
 class QPrinter;
+class QwtPlotCurve;
+class QwtPlotMarker;
 class QwtScaleDiv;
 class QwtScaleDraw;
 class QwtScaleWidget;
@@ -66,8 +69,22 @@ public:
     int ticksCount(int axis) const { return axisTicks.value(axis); }
     int meanDigits(int axis) const { return axisDigits.value(axis); }
 
-    // Factor that converts pressure and power at a fan's rated temperature to 20 °C.
+    // Factor that converts pressure and power at a fan's rated temperature to 20 °C: the ratio of
+    // the air densities at 20 °C and at that temperature.
     double temperatureFactor(int temperature) const;
+
+    // Widens a power range by 15 % of its span at each end, so that power labels move away from
+    // pressure labels; a logarithmic range stays positive.
+    static void widenPowerRange(double& min, double& max, bool logarithmic);
+
+    // x: airflow in m³/h, y: pressure in Pa at 20 °C.
+    void setWorkingPoint(double q, double p);
+    QPointF workingPoint() const { return workPoint; }
+    void showWorkingPoint();
+    void hideWorkingPoint();
+    void setWorkingPointFromMouse(const QPoint& pos);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Qwt's layout, then the 400 °C and 600 °C axes where FanPlotLayout placed them.
     void updateLayout() override;
@@ -75,8 +92,11 @@ public:
 signals:
     void axesChanged();
     void workingPointChanged(QPointF point);
+    // The canvas menu's command to match fans by the working point.
+    void matchRequested();
 
 public slots:
+    void canvasContextMenuRequested(QPoint pos);
     void changeDivScale(QwtPlot::Axis position, int _ticksCount);
     void changeMeanDigits(QwtPlot::Axis position, int digits);
 
@@ -94,6 +114,9 @@ private:
     void setScaleDraw(int axis, QwtScaleDraw* draw);
     void setScaleEngine(int axis);
     void alignVerticalAxes();
+    bool isDrawable(double value) const;
+    void addWorkingPointItems();
+    void forgetWorkingPointItems();
 
     QVector<FanCalculator> fanList;
 
@@ -143,9 +166,18 @@ private:
     QVector<double> pScratch;
     QVector<double> nScratch;
 
-    QLocale locale;
+    QLocale numberLocale;
+
+    bool dragging = false;
+    QPointF workPoint;
+    bool workingPointShown = false;
+    QMenu* contextMenu = nullptr;
+    QwtPlotMarker* pointMarker = nullptr;
+    QwtPlotMarker* pointLabel = nullptr;
+    QwtPlotCurve* horizontalLine = nullptr;
+    QwtPlotCurve* verticalLine = nullptr;
 
     // The left axes beyond the first (400 °C and 600 °C); Qwt 6.1 has one axis per side.
     QVector<QwtScaleWidget*> extraAxes;
-    FanPlotLayout* layout = nullptr;
+    FanPlotLayout* axesLayout = nullptr;
 };

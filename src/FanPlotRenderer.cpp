@@ -2,7 +2,6 @@
 
 #include "FanPlotLayout.h"
 
-#include <QPaintDevice>
 #include <QPainter>
 #include <QPalette>
 
@@ -11,16 +10,6 @@
 #include <qwt_scale_widget.h>
 
 FanPlotRenderer::FanPlotRenderer(QObject* parent) : QwtPlotRenderer(parent) {}
-
-void FanPlotRenderer::renderPage(QwtPlot* plot, QPaintDevice& device) const
-{
-    QRectF rect(0, 0, device.width(), device.height());
-    const double aspect = rect.width() / rect.height();
-    if (aspect < 1.0)
-        rect.setHeight(aspect * rect.width());
-    QPainter painter(&device);
-    render(plot, &painter, rect);
-}
 
 void FanPlotRenderer::renderScale(const QwtPlot* plot, QPainter* painter, int axisId, int startDist,
                                   int endDist, int baseDist, const QRectF& scaleRect) const

@@ -2,7 +2,6 @@
 
 #include <qwt_plot_renderer.h>
 
-class QPaintDevice;
 class QwtScaleWidget;
 
 // Plot renderer that also draws the extra left axes of a FanPlotLayout beside the left axis.
@@ -13,10 +12,7 @@ class FanPlotRenderer : public QwtPlotRenderer
 public:
     explicit FanPlotRenderer(QObject* parent = nullptr);
 
-    // Renders the plot across the device's width; on a portrait page the height keeps the
-    // landscape proportion of the page, as QwtPlotRenderer::renderTo does for a printer.
-    void renderPage(QwtPlot* plot, QPaintDevice& device) const;
-
+    // QwtPlotRenderer::renderTo draws every axis through this, so printing gets the extra ones.
     void renderScale(const QwtPlot* plot, QPainter* painter, int axisId, int startDist, int endDist,
                      int baseDist, const QRectF& scaleRect) const override;
 

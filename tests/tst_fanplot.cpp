@@ -4,12 +4,22 @@
 #include "FanScaleDraw.h"
 
 #include <QImage>
+#include <QMenu>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+// Mouse events through the window system, as a user's: moves carry the pressed buttons and a right
+// press asks for the context menu.
+#define QTEST_QPA_MOUSE_HANDLING
 #include <QtTest>
 
 #include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
 #include <qwt_scale_div.h>
 #include <qwt_scale_map.h>
 #include <qwt_scale_widget.h>
+#include <qwt_symbol.h>
 
 #include <cmath>
 
@@ -81,11 +91,51 @@ QVector<QVector<int>> leftTickRows(const QImage& image, int limit)
     return axes;
 }
 
+void setMargins(FanPlot& plot, double low, double high)
+{
+    plot.setLeftMargin(low);
+    plot.setBottomMargin(low);
+    plot.setRightMargin(high);
+    plot.setTopMargin(high);
+}
+
 void logRows()
 {
     QTest::addColumn<bool>("log");
     QTest::newRow("linear") << false;
     QTest::newRow("log") << true;
+}
+
+// The cross, the label and the dashed lines (the only two-point curves) of the working point.
+struct WorkingPointItems
+{
+    const QwtPlotMarker* cross = nullptr;
+    const QwtPlotMarker* label = nullptr;
+    const QwtPlotCurve* horizontal = nullptr;
+    const QwtPlotCurve* vertical = nullptr;
+};
+
+WorkingPointItems workingPointItems(const FanPlot& plot)
+{
+    WorkingPointItems items;
+    for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker)) {
+        const auto* marker = static_cast<const QwtPlotMarker*>(item);
+        (marker->symbol() ? items.cross : items.label) = marker;
+    }
+    for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotCurve)) {
+        const auto* curve = static_cast<const QwtPlotCurve*>(item);
+        if (curve->dataSize() == 2)
+            (curve->sample(0).y() == curve->sample(1).y() ? items.horizontal : items.vertical) =
+                curve;
+    }
+    return items;
+}
+
+// Where a canvas position lies in plot coordinates, by the plot library's own maps.
+QPointF plotPoint(const FanPlot& plot, const QPoint& pos)
+{
+    return QPointF(plot.canvasMap(QwtPlot::xBottom).invTransform(pos.x()),
+                   plot.canvasMap(QwtPlot::yLeft).invTransform(pos.y()));
 }
 
 } // namespace
@@ -121,8 +171,10 @@ private slots:
         plot.updatePlot();
         const QList<QwtPlotCurve*> pressure = curves(plot, QwtPlot::yLeft);
         QCOMPARE(pressure.size(), expected.size());
-        for (int i = 0; i < expected.size(); ++i)
+        for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(pressure.at(i)->pen().color(), QColor(expected.at(i)));
+            QVERIFY(pressure.at(i)->testRenderHint(QwtPlotItem::RenderAntialiased));
+        }
         // Without fans, updatePlot clears the plot as clearPlot does; the axes keep their scales.
         const QwtScaleDiv hot = plot.scaleDiv(PlotAxis::Pressure600);
         plot.removeAllFans();
@@ -131,29 +183,60 @@ private slots:
         QCOMPARE(plot.scaleDiv(PlotAxis::Pressure600), hot);
     }
 
-    void temperatureFactor_data()
+    void hotFanDrawnAsTwin_data()
     {
         QTest::addColumn<int>("temperature");
-        QTest::addColumn<double>("factor");
-        QTest::newRow("400 °C") << 400 << factor400;
-        QTest::newRow("250 °C counts as 600 °C") << 250 << factor600;
+        QTest::addColumn<double>("factor"); // (t + 273) / (20 + 273)
+        QTest::newRow("20 °C") << 20 << 1.0;
+        QTest::newRow("250 °C") << 250 << 523.0 / 293.0;
+        QTest::newRow("300 °C") << 300 << 573.0 / 293.0;
+        QTest::newRow("400 °C") << 400 << 673.0 / 293.0;
+        QTest::newRow("600 °C") << 600 << 873.0 / 293.0;
     }
 
-    void temperatureFactor()
+    void hotFanDrawnAsTwin()
     {
         QFETCH(int, temperature);
         QFETCH(double, factor);
         FanPlot plot;
-        const FanCalculator fan = makeFan(1, temperature);
-        plotFans(plot, {fan});
+        QCOMPARE(plot.temperatureFactor(temperature), factor);
+        // A hot fan blows thinner air; converted to 20 °C it is its 20 °C twin.
+        const FanCalculator twin = makeFan(1, 20);
+        plotFans(plot, {makeFan(1, temperature)});
         const QwtPlotCurve* pressure = curves(plot, QwtPlot::yLeft).value(0);
         const QwtPlotCurve* power = curves(plot, QwtPlot::yRight).value(0);
         QVERIFY(pressure && power && pressure->dataSize() == 32 && power->dataSize() == 32);
         for (int i = 0; i < 32; ++i) {
-            QCOMPARE(pressure->sample(i),
-                     QPointF(fan.get_Q_values().at(i), fan.get_P_values().at(i) * factor));
-            QCOMPARE(power->sample(i).y(), fan.get_Ncons_values().at(i) * factor);
+            QCOMPARE(pressure->sample(i), QPointF(twin.get_Q_values()[i], twin.get_P_values()[i]));
+            QCOMPARE(power->sample(i).y(), twin.get_Ncons_values()[i]);
         }
+    }
+
+    void widenPowerRange_data()
+    {
+        QTest::addColumn<bool>("log");
+        QTest::addColumn<double>("min");
+        QTest::addColumn<double>("max");
+        QTest::addColumn<double>("lo");
+        QTest::addColumn<double>("hi");
+        // d = 0.15 × (max − min): 3 for 10 to 30 and for 3 to 23, 1.35 for 1 to 10.
+        QTest::newRow("linear") << false << 10.0 << 30.0 << 7.0 << 33.0;
+        QTest::newRow("linear, below zero") << false << 1.0 << 10.0 << -0.35 << 11.35;
+        QTest::newRow("log") << true << 10.0 << 30.0 << 7.0 << 33.0;
+        // 3 − 3 is not positive: 3 / (23 / 3)^0.15 = 3 / 1.357343 instead.
+        QTest::newRow("log, to zero") << true << 3.0 << 23.0 << 2.210193348206255 << 26.0;
+        // 1 − 1.35 is negative: 1 / 10^0.15 = 1 / 1.412538 instead.
+        QTest::newRow("log, below zero") << true << 1.0 << 10.0 << 0.7079457843841379 << 11.35;
+    }
+
+    void widenPowerRange()
+    {
+        QFETCH(bool, log);
+        QFETCH(double, min);
+        QFETCH(double, max);
+        FanPlot::widenPowerRange(min, max, log);
+        QTEST(min, "lo");
+        QTEST(max, "hi");
     }
 
     void powerScaleWidensOnce()
@@ -210,10 +293,7 @@ private slots:
         QFETCH(QList<double>, expected);
         FanPlot plot;
         plot.setLogScale(log);
-        plot.setLeftMargin(lowMargin);
-        plot.setBottomMargin(lowMargin);
-        plot.setRightMargin(highMargin);
-        plot.setTopMargin(highMargin);
+        setMargins(plot, lowMargin, highMargin);
         plot.changeDivScale(QwtPlot::xBottom, count);
         plot.changeDivScale(QwtPlot::yLeft, count);
         plot.changeMeanDigits(QwtPlot::xTop, 2);
@@ -235,19 +315,22 @@ private slots:
 
     void oneSideSettings()
     {
-        FanPlot plot;
-        plotFans(plot, {makeFan(1)});
+        FanPlot plot; // 5 ticks and 3 digits on every axis
+        setMargins(plot, 0.0, 0.0);
+        plot.PNQ_Xaxes(1234, 5678);
+        plot.PNQ_YLaxes(150, 550);
+        plot.PNQ_YRaxes(150, 550);
         QVector<QwtScaleDiv> before;
         for (int axis = 0; axis < PlotAxis::Count; ++axis)
             before.append(plot.scaleDiv(axis));
-        // The left side's digits relabel axes 2 to 4, and move no tick.
+        // One digit on the left side: 150 → 200, 150 / (673/293) = 65.3 → 70,
+        // 150 / (873/293) = 50.3 → 50; the others keep three: 1234 → 1230, 0.343 → 0.343.
         plot.changeMeanDigits(QwtPlot::yLeft, 1);
+        const QStringList expected{"1230", "0.343", "200", "70", "50", "150"};
         for (int axis = 0; axis < PlotAxis::Count; ++axis) {
-            const int digits = axis >= 2 && axis <= 4 ? 1 : 3;
-            const double tick = plot.scaleDiv(axis).ticks(QwtScaleDiv::MajorTick).at(2);
             QCOMPARE(plot.scaleDiv(axis), before.at(axis));
-            QCOMPARE(plot.scaleWidget(axis)->scaleDraw()->label(tick).text(),
-                     QLocale::c().toString(FanScaleDraw::prettify(tick, digits), 'g', 6));
+            const double tick = plot.scaleDiv(axis).lowerBound();
+            QCOMPARE(plot.scaleWidget(axis)->scaleDraw()->label(tick).text(), expected.at(axis));
         }
         // The bottom side's tick count re-ticks axis 0 over the same range, and nothing else.
         plot.changeDivScale(QwtPlot::xBottom, 7);
@@ -342,10 +425,16 @@ private slots:
             return true;
         };
         QTRY_VERIFY(aligned());
+        const QStringList titles{"Q, m³/h",        "Q, m³/s",        "P, Pa (20 °C)",
+                                 "P, Pa (400 °C)", "P, Pa (600 °C)", "N, kW (20 °C)"};
+        for (int axis = 0; axis < PlotAxis::Count; ++axis) {
+            QVERIFY(plot.scaleWidget(axis)->isVisible());
+            QCOMPARE(plot.scaleWidget(axis)->title().text(), titles.at(axis));
+        }
         // Rendered for printing, at a size unlike the widget's: the same in the picture's pixels.
         QImage image(1400, 800, QImage::Format_ARGB32);
         image.fill(Qt::white);
-        FanPlotRenderer().renderPage(&plot, image);
+        FanPlotRenderer().renderTo(&plot, image);
         const QVector<QVector<int>> rows = leftTickRows(image, image.width() / 2);
         QVERIFY(rows.size() >= 3); // 600 °C, 400 °C, 20 °C
         QCOMPARE(rows.at(2).size(), plot.ticksCount(PlotAxis::Pressure20));
@@ -353,21 +442,163 @@ private slots:
         QCOMPARE(rows.at(1), rows.at(2));
     }
 
-    void savePictures()
+    void printPlot_data()
     {
-        // Developer aid: VORTEL_SAVE_PNG=1 writes pictures of the plot beside the test.
-        if (qEnvironmentVariableIsEmpty("VORTEL_SAVE_PNG"))
-            QSKIP("set VORTEL_SAVE_PNG to save pictures of the plot");
+        QTest::addColumn<QPageLayout::Orientation>("orientation");
+        QTest::addColumn<double>("height");
+        // A4 is 842 pt high; less 21 pt at top and bottom, 800 px at 72 dpi; a third of that.
+        QTest::newRow("portrait") << QPageLayout::Portrait << 800.0 / 3;
+        QTest::newRow("landscape, no height") << QPageLayout::Landscape << -1.0;
+    }
+
+    void printPlot()
+    {
+        QFETCH(QPageLayout::Orientation, orientation);
+        QTemporaryDir dir;
+        QPrinter printer;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(dir.filePath("plot.pdf"));
+        printer.setResolution(72);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), orientation,
+                                          QMarginsF(20, 21, 20, 21), QPageLayout::Point));
+        FanPlot plot;
+        plotFans(plot, {makeFan(1)});
+        double height = -1.0;
+        plot.printPlot(&printer, &height);
+        QTEST(height, "height");
+        QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
+    }
+
+    void mouse_data()
+    {
+        // Canvas positions: p press, m move, r release (left button), R right click.
+        QTest::addColumn<bool>("fans");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<int>("signals");
+        QTest::addColumn<QPoint>("last"); // where the point was picked last
+        QTest::newRow("click, empty plot") << false << "p200,150 r200,150" << 0 << QPoint();
+        QTest::newRow("click") << true << "p200,150 r200,150" << 1 << QPoint(200, 150);
+        // Moves before the press and after the release are tracked but change nothing.
+        QTest::newRow("drag") << true
+                              << "m90,90 p100,100 m150,120 m200,120 m250,120 r250,120 m300,50" << 4
+                              << QPoint(250, 120);
+        QTest::newRow("right click") << true << "R200,150" << 0 << QPoint();
+    }
+
+    void mouse()
+    {
+        QFETCH(bool, fans);
+        QFETCH(QString, script);
+        QFETCH(QPoint, last);
         FanPlot plot;
         showPlot(plot);
-        plot.setShowMarkers(true);
-        plotFans(plot, {makeFan(1, 20, 0.45), makeFan(2, 400, 0.6), makeFan(3, 600, 0.75)});
-        const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
-        for (const bool log : {false, true}) {
-            plot.setLogScale(log);
-            plot.updatePlot();
-            QVERIFY(plot.grab().save(folder + (log ? "fanplot_log.png" : "fanplot_linear.png")));
+        if (fans)
+            plotFans(plot, {makeFan(1)});
+        QSignalSpy spy(&plot, &FanPlot::workingPointChanged);
+        QWidget* canvas = plot.canvas();
+        for (const QString& step : script.split(' ')) {
+            const QStringList xy = step.mid(1).split(',');
+            const QPoint pos(xy.at(0).toInt(), xy.at(1).toInt());
+            switch (step.at(0).toLatin1()) {
+            case 'p':
+                QTest::mousePress(canvas, Qt::LeftButton, {}, pos);
+                break;
+            case 'm':
+                QTest::mouseMove(canvas, pos);
+                break;
+            case 'r':
+                QTest::mouseRelease(canvas, Qt::LeftButton, {}, pos);
+                break;
+            case 'R':
+                QTest::mouseClick(canvas, Qt::RightButton, {}, pos);
+                break;
+            }
         }
+        QTEST(spy.count(), "signals");
+        const QPointF picked = last.isNull() ? QPointF() : plotPoint(plot, last);
+        QCOMPARE(plot.workingPoint(), picked);
+        if (!spy.isEmpty())
+            QCOMPARE(spy.last().at(0).toPointF(), picked);
+        const WorkingPointItems items = workingPointItems(plot);
+        QCOMPARE(items.cross ? items.cross->value() : QPointF(), picked);
+        // The right click opens the menu, whose one command asks for a match.
+        auto* menu = canvas->findChild<QMenu*>();
+        QVERIFY(menu && menu->actions().size() == 1);
+        QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Подбор по рабочей точке"));
+        QCOMPARE(menu->isVisible(), script.startsWith('R'));
+        QSignalSpy match(&plot, &FanPlot::matchRequested);
+        menu->actions().at(0)->trigger();
+        menu->close();
+        QCOMPARE(match.count(), 1);
+    }
+
+    void typedWorkingPoint()
+    {
+        FanPlot plot;
+        setMargins(plot, 0.0, 0.0);
+        QSignalSpy spy(&plot, &FanPlot::workingPointChanged);
+        plot.setWorkingPoint(700, 500);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toPointF(), QPointF(700, 500));
+        QVERIFY(plot.itemList().isEmpty());       // drawn with the next redraw only
+        for (int round = 0; round < 2; ++round) { // and again after the plot was cleared
+            plotFans(plot, {makeFan(1)});
+            QCOMPARE(workingPointItems(plot).cross->value(), QPointF(700, 500));
+            plot.clearPlot();
+            QVERIFY(plot.itemList().isEmpty());
+        }
+        // Lines twice as long as the scales, not below 0.00001: 2 × 0 − 1000 gives 0.00001 and
+        // 2 × 400 − 600 gives 200.
+        plotFans(plot, {makeFan(1)});
+        plot.PNQ_Xaxes(0, 1000);
+        plot.PNQ_YLaxes(400, 600);
+        plot.showWorkingPoint();
+        const WorkingPointItems items = workingPointItems(plot);
+        QVERIFY(items.horizontal && items.vertical);
+        QCOMPARE(items.horizontal->sample(0), QPointF(0.00001, 500));
+        QCOMPARE(items.horizontal->sample(1), QPointF(2000, 500));
+        QCOMPARE(items.vertical->sample(0), QPointF(700, 200));
+        QCOMPARE(items.vertical->sample(1), QPointF(700, 1200));
+        QCOMPARE(items.cross->symbol()->style(), QwtSymbol::XCross);
+        QCOMPARE(items.cross->symbol()->pen().color(), QColor(163, 73, 164));
+        QCOMPARE(items.label->label().backgroundBrush().color(), QColor(255, 255, 160));
+        QCOMPARE(items.label->spacing(), 10);
+        QCOMPARE(items.label->labelAlignment(), Qt::AlignTop | Qt::AlignRight);
+    }
+
+    void label_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("C") << QLocale::c() << QString("Q: 12500 m³/h\nP: 850.568 Pa");
+        QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia)
+                                 << QString("Q: 12\u00a0500 m³/h\nP: 850,568 Pa");
+    }
+
+    void label()
+    {
+        QFETCH(QLocale, locale);
+        QLocale::setDefault(locale); // the plot takes the system locale when it is made
+        FanPlot plot;
+        plot.setWorkingPoint(12500, 850.5678); // 6 digits: 850.568
+        plotFans(plot, {makeFan(1)});
+        QTEST(workingPointItems(plot).label->label().text(), "text");
+    }
+
+    void undrawableWorkingPoint()
+    {
+        FanPlot plot;
+        plot.setLogScale(true);
+        plot.setWorkingPoint(0, 500);
+        plotFans(plot, {makeFan(1)});
+        // Airflow 0 has no place on a logarithmic scale: only the pressure's line is drawn.
+        WorkingPointItems items = workingPointItems(plot);
+        QVERIFY(!items.cross && !items.label && !items.vertical && items.horizontal);
+        plot.setLogScale(false); // the point was kept
+        plot.updatePlot();
+        items = workingPointItems(plot);
+        QVERIFY(items.cross && items.label && items.vertical && items.horizontal);
+        QCOMPARE(items.cross->value(), QPointF(0, 500));
     }
 };
 
