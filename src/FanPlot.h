@@ -80,6 +80,8 @@ public:
     // x: airflow in m³/h, y: pressure in Pa at 20 °C.
     void setWorkingPoint(double q, double p);
     QPointF workingPoint() const { return workPoint; }
+    // Whether a point was picked or set since the start; (0, 0) means nothing before that.
+    bool isWorkingPointShown() const { return workingPointShown; }
     void showWorkingPoint();
     void hideWorkingPoint();
     void setWorkingPointFromMouse(const QPoint& pos);

@@ -3,6 +3,7 @@
 #include "AdviceBox.h"
 #include "CatalogueQueries.h"
 #include "FanPlot.h"
+#include "MatchingWidget.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,10 +59,14 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     if (!valid)
         return;
 
+    createStartPage();
     createFilters();
+    createMatching();
     adviceBox = std::make_unique<AdviceBox>();
     createFanTable();
     plot = new FanPlot(this);
+    connect(plot, &FanPlot::workingPointChanged, matchingWidget, &MatchingWidget::setQPvalues);
+    connect(plot, &FanPlot::matchRequested, this, &MainWindow::matchByWorkingPoint);
     createTabs();
 
     if (QFileInfo::exists(helpResource)) {
@@ -80,7 +85,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     setWindowIcon(QIcon(iconResource));
     setWindowTitle(titleText);
     setCentralWidget(stackedWidget);
-    resize(1100, 750);
+    restoreWindowState();
     constructed = true;
 }
 
@@ -132,55 +137,4 @@ QString MainWindow::readWholeFile(QString fileName)
     // Decoding stops at the first zero byte, as a C string would.
     return QString::fromUtf8(bytes.constData(),
                              int(qstrnlen(bytes.constData(), uint(bytes.size()))));
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    // A failed query during construction asks for a close; there is no state to save yet.
-    if (!constructed) {
-        event->ignore();
-        return;
-    }
-    settings->sync();
-    event->accept();
-}
-
-void MainWindow::createTabs()
-{
-    tabWidget = new QTabWidget;
-    treeParamSplitter = new QSplitter(Qt::Horizontal);
-    treeParamSplitter->addWidget(fansTree);
-    treeParamSplitter->addWidget(filterBox);
-    // The tree takes about a third of the tab; the splitter keeps the proportion as it resizes.
-    treeParamSplitter->setSizes({350, 650});
-    tabWidget->addTab(treeParamSplitter, tr("Selection"));
-    auto* plotPage = new QWidget;
-    auto* plotLayout = new QHBoxLayout(plotPage);
-    plotLayout->addWidget(plot);
-    tabWidget->addTab(plotPage, tr("Plot"));
-    tabWidget->addTab(new QWidget, tr("Comparison"));
-    tabWidget->addTab(new QWidget, tr("Tech info"));
-    helpView = new QPlainTextEdit;
-    helpView->setReadOnly(true);
-    auto* helpPage = new QWidget;
-    auto* helpLayout = new QHBoxLayout(helpPage);
-    helpLayout->addWidget(helpView);
-    tabWidget->addTab(helpPage, tr("Help"));
-
-    tabsTableSplitter = new QSplitter(Qt::Vertical);
-    tabsTableSplitter->addWidget(tabWidget);
-    tabsTableSplitter->addWidget(tableView);
-    tabsTableSplitter->setSizes({450, 350});
-    stackedWidget = new QStackedWidget(this);
-    stackedWidget->addWidget(tabsTableSplitter);
-}
-
-void MainWindow::createMenus()
-{
-    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
-    fileMenu->addAction(tr("&Unfold tree"), this, &MainWindow::unfoldFansTree);
-    fileMenu->addAction(tr("&Fold tree"), this, &MainWindow::foldFansTree);
-    QAction* search = fileMenu->addAction(tr("&Search"), this, &MainWindow::goToSearch);
-    search->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::Key_F)});
-    fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
 }

@@ -11,6 +11,7 @@
 class AdviceBox;
 class FanParameter;
 class FanPlot;
+class MatchingWidget;
 class QGroupBox;
 class QLineEdit;
 class QListWidgetItem;
@@ -44,6 +45,7 @@ public:
     QString readWholeFile(QString fileName);
 
 public slots:
+    void matchByWorkingPoint();
     void treeItemSelectionChanged();
     void paramsItemChangedDiameter(QListWidgetItem* item);
     void paramsItemChangedSpeed(QListWidgetItem* item);
@@ -52,14 +54,20 @@ public slots:
     void paramsItemChangedNominal(QListWidgetItem* item);
     void paramsItemChangedTemperature(QListWidgetItem* item);
     void tableSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void ssFanChosen(QString fanName);
+    void matchButtonClicked();
     void goToSearch();
     void searchInitiated();
     QString getSearchQueryCondition();
     void foldFansTree();
     void unfoldFansTree();
+    void help();
+    void changeLog();
+    void about();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Tests read the selection state through this one door; the program never uses it.
@@ -79,11 +87,15 @@ private:
     void updateParamsCheckStates(FanParameter* changed, bool checked);
 
     void createTree();
+    void createStartPage();
     void createFilters();
+    void createMatching();
+    void saveMatchingValues();
     void createFanTable();
     void createTabs();
     void createSearch();
     void createMenus();
+    void restoreWindowState();
     bool loadSearchDiameters();
     // A query on the catalogue connection, prepared but not yet run.
     QSqlQuery catalogueQuery(const QString& sql) const;
@@ -125,9 +137,15 @@ private:
     bool techInfoStale = true;
 
     FanPlot* plot = nullptr;
+    MatchingWidget* matchingWidget = nullptr;
 
     // Frame.
     QStackedWidget* stackedWidget = nullptr;
+    // Destroyed when the user leaves it for the working page.
+    QWidget* startPage = nullptr;
+    const int headingFontSize = 20;
+    QString aboutText;
+    bool treeSplitterDefaultPending = false;
     QTabWidget* tabWidget = nullptr;
     QSplitter* treeParamSplitter = nullptr;
     QSplitter* tabsTableSplitter = nullptr;

@@ -144,6 +144,8 @@ void TestProcess::startsAndClosesNormally()
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QCOMPARE(program.exitCode(), 0);
     QCOMPARE(program.readAllStandardError(), QByteArray());
+    // Settings land beside the program, nothing in the working directory.
+    QVERIFY(QFile::exists(folder + QStringLiteral("vortel.ini")));
     QVERIFY(QDir(workingDir.path()).isEmpty());
 }
 

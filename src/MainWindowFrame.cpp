@@ -1,0 +1,243 @@
+#include "MainWindow.h"
+
+#include "ClickableLabel.h"
+#include "FanPlot.h"
+
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QSettings>
+#include <QSignalMapper>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTreeWidget>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+// The frame: start page, tabs, menus, and the window state kept between runs.
+
+namespace {
+
+const QString windowStateKey = QStringLiteral("WindowState");
+const QString geometryKey = QStringLiteral("Geometry");
+const QString treeSplitterKey = QStringLiteral("TreeParamHorSplitterState");
+const QString tableSplitterKey = QStringLiteral("TabsTableVerSplitterState");
+
+} // namespace
+
+void MainWindow::createStartPage()
+{
+    struct Cell
+    {
+        const char* heading;
+        const char* picture;
+        const char* innerText;
+    };
+    // The headings are the catalogue's own words and stay as they are in every language.
+    const Cell cells[] = {
+        {"Вентиляторы крышные осевые подпора", ":/fanVKOP.png", "ВКОП"},
+        {"Вентиляторы крышные", ":/fanVKR.png", "ВКР"},
+        {"Вентиляторы радиальные", ":/fanVR.png", "ВР"},
+        {"Вентиляторы осевые", ":/fanVO.png", "ВО"},
+    };
+    QFont headingFont = font();
+    headingFont.setPointSize(headingFontSize);
+    headingFont.setWeight(QFont::Bold);
+
+    startPage = new QWidget;
+    auto* grid = new QGridLayout(startPage);
+    auto* mapper = new QSignalMapper(startPage);
+    for (int i = 0; i < 4; ++i) {
+        auto* heading = new QLabel(QString::fromUtf8(cells[i].heading));
+        heading->setFont(headingFont);
+        auto* picture = new ClickableLabel(QPixmap(QLatin1String(cells[i].picture)),
+                                           QString::fromUtf8(cells[i].innerText));
+        picture->setCursor(Qt::PointingHandCursor);
+        connect(picture, &ClickableLabel::clicked, mapper, QOverload<>::of(&QSignalMapper::map));
+        mapper->setMapping(picture, picture->innerText());
+
+        auto* cell = new QVBoxLayout;
+        cell->addWidget(heading, 0, Qt::AlignHCenter);
+        cell->addWidget(picture, 0, Qt::AlignHCenter);
+        grid->addLayout(cell, i / 2, i % 2, Qt::AlignTop);
+    }
+    connect(mapper, &QSignalMapper::mappedString, this, &MainWindow::ssFanChosen);
+}
+
+void MainWindow::createTabs()
+{
+    tabWidget = new QTabWidget;
+    treeParamSplitter = new QSplitter(Qt::Horizontal);
+    treeParamSplitter->addWidget(fansTree);
+    treeParamSplitter->addWidget(filterBox);
+    tabWidget->addTab(treeParamSplitter, tr("Selection"));
+    auto* plotPage = new QWidget;
+    auto* plotLayout = new QHBoxLayout(plotPage);
+    plotLayout->addWidget(plot);
+    tabWidget->addTab(plotPage, tr("Plot"));
+    tabWidget->addTab(new QWidget, tr("Comparison"));
+    tabWidget->addTab(new QWidget, tr("Tech info"));
+    helpView = new QPlainTextEdit;
+    helpView->setReadOnly(true);
+    auto* helpPage = new QWidget;
+    auto* helpLayout = new QHBoxLayout(helpPage);
+    helpLayout->addWidget(helpView);
+    tabWidget->addTab(helpPage, tr("Help"));
+
+    tabsTableSplitter = new QSplitter(Qt::Vertical);
+    tabsTableSplitter->addWidget(tabWidget);
+    tabsTableSplitter->addWidget(tableView);
+    tabsTableSplitter->setSizes({450, 350});
+    stackedWidget = new QStackedWidget(this);
+    stackedWidget->addWidget(startPage);
+    stackedWidget->addWidget(tabsTableSplitter);
+}
+
+void MainWindow::createMenus()
+{
+    QMenu* fileMenu = menuBar()->addMenu(tr("&File"));
+    fileMenu->addAction(tr("&Unfold tree"), this, &MainWindow::unfoldFansTree);
+    fileMenu->addAction(tr("&Fold tree"), this, &MainWindow::foldFansTree);
+    QAction* search = fileMenu->addAction(tr("&Search"), this, &MainWindow::goToSearch);
+    search->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::Key_F)});
+    fileMenu->addAction(tr("&Match by working point"), this, &MainWindow::matchByWorkingPoint);
+    fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
+
+    QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
+    helpMenu->addAction(tr("&Help"), this, &MainWindow::help, QKeySequence(Qt::Key_F1));
+    helpMenu->addAction(tr("&Change log"), this, &MainWindow::changeLog);
+    helpMenu->addAction(tr("&About..."), this, &MainWindow::about);
+}
+
+void MainWindow::ssFanChosen(QString fanName)
+{
+    if (!startPage)
+        return;
+    stackedWidget->setCurrentIndex(1);
+    stackedWidget->removeWidget(startPage);
+    // The click that brought us here is still being delivered to a picture on the page.
+    startPage->deleteLater();
+    startPage = nullptr;
+
+    const QString tableSplitterFullKey = QStringLiteral("MainWindow/") + tableSplitterKey;
+    if (settings->contains(tableSplitterFullKey))
+        tabsTableSplitter->restoreState(settings->value(tableSplitterFullKey).toByteArray());
+
+    QTreeWidgetItem* root = fansTree->topLevelItem(0);
+    for (int i = 0; root && i < root->childCount(); ++i) {
+        QTreeWidgetItem* child = root->child(i);
+        if (child->text(0) == fanName) {
+            expandTreeNode(child, true);
+            fansTree->setCurrentItem(child);
+            break;
+        }
+    }
+}
+
+void MainWindow::help()
+{
+    tabWidget->setCurrentIndex(HelpTab);
+}
+
+void MainWindow::changeLog()
+{
+    // From the program folder: a desktop launcher starts us in the home folder.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(programFolder + changelogFileName));
+}
+
+void MainWindow::about()
+{
+    if (aboutText.isEmpty())
+        aboutText = QStringList{titleText,
+                                QString(),
+                                tr("Vortel Ventilation Ltd."),
+                                tr("Tel.: +7 (495) 123-45-67"),
+                                tr("Tel.: +7 (800) 765-43-21"),
+                                QStringLiteral("info@vortel.example")}
+                        .join(QLatin1Char('\n'));
+    QMessageBox::about(this, tr("About"), aboutText);
+}
+
+void MainWindow::restoreWindowState()
+{
+    settings->beginGroup(QStringLiteral("MainWindow"));
+    // Only maximized and full screen come back: a run closed minimized must not start hidden.
+    const uint savedState = settings->value(windowStateKey, uint(Qt::WindowMaximized)).toUInt();
+    setWindowState(Qt::WindowStates(int(savedState)) &
+                   (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (!(windowState() & Qt::WindowMaximized)) {
+        const QRect fallback(200, 200, 800, 600);
+        QRect rect = settings->value(geometryKey, fallback).toRect();
+        // A geometry on a monitor that is gone would leave the window where nobody sees it.
+        bool onScreen = false;
+        for (const QScreen* screen : QGuiApplication::screens())
+            onScreen = onScreen || screen->availableGeometry().intersects(rect);
+        if (!onScreen || !rect.isValid())
+            rect = fallback;
+        setGeometry(rect);
+    }
+    // Without a saved state the tree gets 35 % once the splitter has its real width.
+    treeSplitterDefaultPending =
+        !settings->contains(treeSplitterKey) ||
+        !treeParamSplitter->restoreState(settings->value(treeSplitterKey).toByteArray());
+    if (treeSplitterDefaultPending)
+        treeParamSplitter->installEventFilter(this);
+    settings->endGroup();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == treeParamSplitter && treeSplitterDefaultPending &&
+        (event->type() == QEvent::Resize || event->type() == QEvent::Show) &&
+        treeParamSplitter->isVisible()) {
+        treeSplitterDefaultPending = false;
+        treeParamSplitter->removeEventFilter(this);
+        const int width = treeParamSplitter->width();
+        const int tree = int(width * 0.35);
+        treeParamSplitter->setSizes({tree, width - tree});
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // A failed query during construction asks for a close; there is no state to save yet.
+    if (!constructed) {
+        event->ignore();
+        return;
+    }
+    settings->beginGroup(QStringLiteral("MainWindow"));
+    settings->setValue(windowStateKey, int(windowState()));
+    settings->setValue(geometryKey, geometry());
+    // Never shown, the splitter has no sizes of its own: keep what the user had.
+    if (startPage && settings->contains(tableSplitterKey))
+        settings->setValue(tableSplitterKey, settings->value(tableSplitterKey));
+    else
+        settings->setValue(tableSplitterKey, tabsTableSplitter->saveState());
+    // A splitter never laid out has no sizes; an empty state makes the next run use the default.
+    settings->setValue(treeSplitterKey,
+                       treeSplitterDefaultPending ? QByteArray() : treeParamSplitter->saveState());
+    saveMatchingValues();
+    settings->endGroup();
+    settings->beginGroup(QStringLiteral("OptionsWindow"));
+    // The plot options dialog keeps its values here.
+    settings->endGroup();
+
+    settings->sync();
+    if (settings->status() != QSettings::NoError)
+        std::fprintf(stderr, "Failed to save the settings to %s\n",
+                     qPrintable(settings->fileName()));
+    event->accept();
+}
