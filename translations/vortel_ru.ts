@@ -23,6 +23,11 @@
         <comment>Plot</comment>
         <translation>кВт</translation>
     </message>
+    <message>
+        <source>Подбор по рабочей точке</source>
+        <comment>Plot</comment>
+        <translation>Подбор по рабочей точке</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -180,7 +185,7 @@
         <translation>Ошибка отображения таблицы вентиляторов!</translation>
     </message>
     <message>
-        <source>Don't show again</source>
+        <source>Don&apos;t show again</source>
         <translation>Больше не показывать</translation>
     </message>
     <message>
@@ -190,6 +195,83 @@
     <message>
         <source>You may filter search result using checkboxes at the top.</source>
         <translation>Результат поиска можно уточнить флажками вверху.</translation>
+    </message>
+    <message>
+        <source>&amp;Match by working point</source>
+        <translation>&amp;Подбор по рабочей точке</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Справка</translation>
+    </message>
+    <message>
+        <source>&amp;Change log</source>
+        <translation>&amp;История изменений</translation>
+    </message>
+    <message>
+        <source>&amp;About...</source>
+        <translation>&amp;О программе...</translation>
+    </message>
+    <message>
+        <source>Vortel Ventilation Ltd.</source>
+        <translation>ООО «Вортел Вентиляция»</translation>
+    </message>
+    <message>
+        <source>Tel.: +7 (495) 123-45-67</source>
+        <translation>Тел.: +7 (495) 123-45-67</translation>
+    </message>
+    <message>
+        <source>Tel.: +7 (800) 765-43-21</source>
+        <translation>Тел.: +7 (800) 765-43-21</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>О программе</translation>
+    </message>
+    <message>
+        <source>You may filter match result using checkboxes at the top.</source>
+        <translation>Результат подбора можно уточнить флажками вверху.</translation>
+    </message>
+</context>
+<context>
+    <name>MatchingWidget</name>
+    <message>
+        <source>Matching</source>
+        <translation>Подбор</translation>
+    </message>
+    <message>
+        <source>Pressure :</source>
+        <translation>Давление :</translation>
+    </message>
+    <message>
+        <source>±</source>
+        <translation>±</translation>
+    </message>
+    <message>
+        <source>Airflow :</source>
+        <translation>Расход :</translation>
+    </message>
+    <message>
+        <source>Fan types</source>
+        <translation>Типы вентиляторов</translation>
+    </message>
+    <message>
+        <source> Pa</source>
+        <comment>Pressure unit</comment>
+        <translation> Па</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source> m³/h</source>
+        <comment>Airflow unit</comment>
+        <translation> м³/ч</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Подобрать</translation>
     </message>
 </context>
 <context>
