@@ -1,15 +1,19 @@
 #include "TestSupport.h"
 
+#include "CatalogueQueries.h"
+#include "ClickableLabel.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-
-#include "CatalogueQueries.h"
+#include <QTableView>
+#include <QtTest>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -111,6 +115,32 @@ QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition)
     QSqlDatabase::removeDatabase(QStringLiteral("oracle"));
     std::sort(ids.begin(), ids.end());
     return ids;
+}
+
+QList<int> tableIds(const MainWindow& window)
+{
+    QList<int> ids;
+    const QAbstractItemModel* model = window.findChild<QTableView*>()->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+        ids.append(model->index(row, CatalogueQueries::FanId).data().toInt());
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+void leaveStartPage(MainWindow& window, int picture)
+{
+    QTest::mouseClick(window.findChildren<ClickableLabel*>().value(picture), Qt::LeftButton);
+}
+
+QAction* menuAction(const MainWindow& window, const QString& text)
+{
+    for (QAction* menu : window.menuBar()->actions()) {
+        for (QAction* entry : menu->menu()->actions()) {
+            if (entry->text() == text)
+                return entry;
+        }
+    }
+    return nullptr;
 }
 
 BoxCloser::BoxCloser(QObject* parent) : QObject(parent)

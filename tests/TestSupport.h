@@ -58,5 +58,13 @@ private:
 
 QByteArray fileBytes(const QString& fileName);
 
+class QAction;
+
+// The window as a user drives it: the ids its fan table lists (sorted), a picture on its start
+// page clicked, a menu entry found by its text.
+QList<int> tableIds(const MainWindow& window);
+void leaveStartPage(MainWindow& window, int picture);
+QAction* menuAction(const MainWindow& window, const QString& text);
+
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.
 QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition);

@@ -49,10 +49,10 @@ private slots:
 
 private:
     void open(const QString& folder);
-    void leaveStartPage(int picture);
-    QAction* action(const QString& text) const;
+    void leaveStartPage(int picture) { ::leaveStartPage(*window, picture); }
+    QAction* action(const QString& text) const { return menuAction(*window, text); }
     QString ini() const { return catalogue.folder() + QStringLiteral("vortel.ini"); }
-    QList<int> tableIds() const;
+    QList<int> tableIds() const { return ::tableIds(*window); }
 
     TestCatalogue catalogue;
     std::unique_ptr<MainWindow> window;
@@ -81,34 +81,6 @@ void TestMainWindow::open(const QString& folder)
     QVERIFY(window->isValid());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-void TestMainWindow::leaveStartPage(int picture)
-{
-    const QList<ClickableLabel*> pictures = window->findChildren<ClickableLabel*>();
-    QCOMPARE(pictures.size(), 4);
-    QTest::mouseClick(pictures.at(picture), Qt::LeftButton);
-}
-
-QAction* TestMainWindow::action(const QString& text) const
-{
-    for (QAction* menu : window->menuBar()->actions()) {
-        for (QAction* entry : menu->menu()->actions()) {
-            if (entry->text() == text)
-                return entry;
-        }
-    }
-    return nullptr;
-}
-
-QList<int> TestMainWindow::tableIds() const
-{
-    QList<int> ids;
-    const QAbstractItemModel* model = window->findChild<QTableView*>()->model();
-    for (int row = 0; row < model->rowCount(); ++row)
-        ids.append(model->index(row, 0).data().toInt());
-    std::sort(ids.begin(), ids.end());
-    return ids;
 }
 
 void TestMainWindow::firstRunAndStartPage()

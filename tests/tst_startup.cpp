@@ -1,12 +1,8 @@
 #include "MainWindow.h"
 #include "TestSupport.h"
 
-#include <QCryptographicHash>
 #include <QFile>
-#include <QSqlError>
 #include <QSqlQuery>
-#include <QTabWidget>
-#include <QTranslator>
 #include <QtTest>
 
 // Start-up from a program folder, query diagnostics and whole-file reading.
@@ -21,7 +17,6 @@ private slots:
     void failedQueryDiagnostic_data();
     void failedQueryDiagnostic();
     void readWholeFile();
-    void russianTranslation();
 };
 
 void TestStartup::missingCatalogue()
@@ -117,22 +112,6 @@ void TestStartup::readWholeFile()
     file.write(raw, sizeof raw - 1);
     file.close();
     QCOMPARE(window.readWholeFile(name), QStringLiteral("Вентилятор\r\nfirst"));
-}
-
-void TestStartup::russianTranslation()
-{
-    TestCatalogue catalogue;
-    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
-    QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(VORTEL_PROGRAM_DIR "lang/vortel_ru.qm")));
-    QCoreApplication::installTranslator(&translator);
-    {
-        MainWindow window(catalogue.folder());
-        auto* tabs = window.findChild<QTabWidget*>();
-        QCOMPARE(tabs->tabText(0), QStringLiteral("Подбор"));
-        QCOMPARE(tabs->tabText(4), QStringLiteral("Справка"));
-    }
-    QCoreApplication::removeTranslator(&translator);
 }
 
 QTEST_MAIN(TestStartup)

@@ -1,3 +1,4 @@
+#include "CatalogueQueries.h"
 #include "MainWindow.h"
 #include "SearchGrammar.h"
 #include "TestSupport.h"
@@ -6,20 +7,80 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QtTest>
 
-// The search grammar: typed designations and the conditions they become.
-class TestSearch : public QObject
+// The catalogue's query texts and the search grammar, against SQLite itself.
+class TestCatalogueSql : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void queries();
     void condition_data();
     void condition();
     void everyConditionIsOneQuotedLiteralPerClause();
+
+private:
+    TestCatalogue catalogue;
 };
 
-void TestSearch::condition_data()
+void TestCatalogueSql::initTestCase()
+{
+    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+    db.setDatabaseName(catalogue.catalogueFile());
+    QVERIFY(db.open());
+}
+
+void TestCatalogueSql::cleanupTestCase()
+{
+    QSqlDatabase::database().close();
+}
+
+// Values as the small catalogue holds them (see TestCatalogue::smallContent).
+void TestCatalogueSql::queries()
+{
+    using namespace CatalogueQueries;
+    QSqlQuery query;
+    QVERIFY(query.exec(MainWindow::fanTableBaseQuery + treeNodeCondition(12, 23)));
+    QVERIFY(query.next());
+    QCOMPARE(query.record().count(), int(FanColumnCount));
+    QCOMPARE(query.value(FanId).toInt(), 1);
+    QCOMPARE(query.value(FanModel).toString(), QStringLiteral("ВР80-75"));
+    QCOMPARE(query.value(FanA1 + 4).toDouble(), -2.0); // a5
+    QCOMPARE(query.value(FanB1 + 6).toDouble(), 0.1);  // b7
+    QCOMPARE(query.value(FanRealSpeed).toInt(), 1400);
+    QCOMPARE(query.value(FanQ).toString(), QStringLiteral("1250,5 - 4000,5"));
+    QCOMPARE(query.value(FanP).toString(), QStringLiteral("300 - 500"));
+
+    // A missing dimension or weight reads as the quoted stand-in text; fan 10 has no motor.
+    QVERIFY(
+        query.exec(comparison(comparisonBase.arg(QStringLiteral("'Ask manager'")), {"2", "10"})));
+    QVERIFY(query.next());
+    QCOMPARE(query.record().count(), int(CmpColumnCount));
+    QCOMPARE(query.value(CmpLength).toString(), QStringLiteral("Ask manager"));
+    QCOMPARE(query.value(CmpUrl).toString(), QStringLiteral("https://vortel.example/order/2"));
+    QCOMPARE(query.value(CmpId).toInt(), 2);
+    QVERIFY(!query.next());
+
+    QVERIFY(query.exec(techInfoModels({"1", "5", "2"})));
+    QStringList models;
+    while (query.next())
+        models.append(query.value(0).toString());
+    QCOMPARE(models, (QStringList{"vr80_75", "vkr"}));
+    QVERIFY(query.exec(descriptionPdf(9)) && query.next());
+    QCOMPARE(query.value(0).toString(), QStringLiteral("vr300_45"));
+    QVERIFY(query.exec(filterValues(QStringLiteral("e.speed")).arg(treeNodeCondition(1, 30))));
+    QStringList speeds;
+    while (query.next())
+        speeds.append(query.value(0).toString());
+    QCOMPARE(speeds, (QStringList{"1000", "1500", "3000"}));
+}
+
+void TestCatalogueSql::condition_data()
 {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("condition");
@@ -64,7 +125,7 @@ void TestSearch::condition_data()
     QTest::newRow("percent") << "ВКР%" << none;
 }
 
-void TestSearch::condition()
+void TestCatalogueSql::condition()
 {
     QFETCH(QString, typed);
     const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("6.3")};
@@ -73,14 +134,8 @@ void TestSearch::condition()
 
 // Whatever is typed, SQLite accepts the condition, and each clause holds exactly one quoted
 // literal: nothing typed can end a literal early.
-void TestSearch::everyConditionIsOneQuotedLiteralPerClause()
+void TestCatalogueSql::everyConditionIsOneQuotedLiteralPerClause()
 {
-    TestCatalogue catalogue;
-    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(catalogue.catalogueFile());
-    QVERIFY(db.open());
-
     QStringList inputs = {"''; DROP TABLE fans; --",
                           "ВКР-4Ж' OR '1'='1",
                           "ВКР-4Ж сх 1'",
@@ -100,7 +155,7 @@ void TestSearch::everyConditionIsOneQuotedLiteralPerClause()
         inputs.append(text);
     }
     const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("5")};
-    QSqlQuery query(db);
+    QSqlQuery query;
     int found = 0;
     for (const QString& text : qAsConst(inputs)) {
         const QString condition = SearchGrammar::condition(text, diameters);
@@ -111,9 +166,7 @@ void TestSearch::everyConditionIsOneQuotedLiteralPerClause()
         found += query.next() ? 1 : 0;
     }
     QVERIFY(found > 0); // real designations reach real fans
-    query.clear();
-    db.close();
 }
 
-QTEST_GUILESS_MAIN(TestSearch)
-#include "tst_search.moc"
+QTEST_GUILESS_MAIN(TestCatalogueSql)
+#include "tst_catalogue.moc"
