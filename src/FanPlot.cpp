@@ -413,6 +413,16 @@ void FanPlot::printPlot(QPrinter* printer, double* height)
     renderer->renderTo(this, *printer);
 }
 
+void FanPlot::printPlot(QPainter* painter, const QRectF& page)
+{
+    // As on a page of its own: across the width, the height at most the width on portrait paper.
+    QRectF rect = page;
+    const double aspect = rect.width() / rect.height();
+    if (aspect < 1.0)
+        rect.setHeight(aspect * rect.width());
+    renderer->render(this, painter, rect);
+}
+
 void FanPlot::drawAxes()
 {
     if (plotType != PNQ)

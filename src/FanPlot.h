@@ -14,6 +14,7 @@
 class FanPlotLayout;
 class FanPlotRenderer;
 class QMenu;
+class QPainter;
 class QPen;
 class QPrinter;
 class QwtPlotCurve;
@@ -42,6 +43,8 @@ public:
     void updatePlot();
     void clearPlot();
     void printPlot(QPrinter* printer, double* height);
+    // The same on a page of a painter that prints more than the plot.
+    void printPlot(QPainter* painter, const QRectF& page);
 
     // The fans in plot order.
     const QVector<FanCalculator>& fans() const { return fanList; }

@@ -67,6 +67,9 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     plot = new FanPlot(this);
     connect(plot, &FanPlot::workingPointChanged, matchingWidget, &MatchingWidget::setQPvalues);
     connect(plot, &FanPlot::matchRequested, this, &MainWindow::matchByWorkingPoint);
+    createComparison();
+    createPrintChoice();
+    createTechInfo();
     createTabs();
 
     if (QFileInfo::exists(helpResource)) {

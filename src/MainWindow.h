@@ -9,11 +9,17 @@
 #include <memory>
 
 class AdviceBox;
+class QAbstractButton;
+class QMenu;
+class QTextBrowser;
+class QUrl;
+class TransposeProxyModel;
 class FanParameter;
 class FanPlot;
 class MatchingWidget;
 class QGroupBox;
 class QLineEdit;
+class QMessageBox;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QSettings;
@@ -44,6 +50,12 @@ public:
     bool execSql(QSqlQuery& query, QString errorMessage);
     QString readWholeFile(QString fileName);
 
+    void updateCmpTable();
+    // The description link of a catalogue PDF name; empty for no usable name.
+    QString pdfFullNameLink(QString name);
+    void getTechInfoModels(QSqlQuery& query);
+    QString getTechInfoByModel(QString model, int id);
+
 public slots:
     void matchByWorkingPoint();
     void treeItemSelectionChanged();
@@ -54,13 +66,18 @@ public slots:
     void paramsItemChangedNominal(QListWidgetItem* item);
     void paramsItemChangedTemperature(QListWidgetItem* item);
     void tableSelectionChanged(const QItemSelection& selected, const QItemSelection& deselected);
+    void cmpTableContextMenuRequested(const QPoint& pos);
+    void cmpRemoveFromComparison();
     void ssFanChosen(QString fanName);
+    void showTechInfo(int tabIndex);
+    void techInfoPdfUrlClicked(const QUrl& link);
     void matchButtonClicked();
     void goToSearch();
     void searchInitiated();
     QString getSearchQueryCondition();
     void foldFansTree();
     void unfoldFansTree();
+    void printPressed();
     void help();
     void changeLog();
     void about();
@@ -91,6 +108,12 @@ private:
     void createFilters();
     void createMatching();
     void saveMatchingValues();
+    void createComparison();
+    void createPrintChoice();
+    void createTechInfo();
+    QString printedTable() const;
+    // A catalogue name used as a file name must not lead out of its folder.
+    static bool isSafeFileName(const QString& name);
     void createFanTable();
     void createTabs();
     void createSearch();
@@ -135,6 +158,29 @@ private:
     QStringList headerLabels;
     QStringList cmpFanIds;
     bool techInfoStale = true;
+
+    // Comparison.
+    QString cmpTableBaseQuery;
+    QSqlQueryModel* cmpModel = nullptr;
+    TransposeProxyModel* cmpProxy = nullptr;
+    QTableView* cmpTable = nullptr;
+    QStringList cmpHeaders;
+    QMenu* cmpMenu = nullptr;
+    QString orderMissing;
+    QString descriptionMissing;
+
+    // Technical information.
+    QTextBrowser* techInfoBrowser = nullptr;
+    int techInfoTabIndex = TechInfoTab;
+    QString techInfoLastModel;
+
+    // Printing.
+    QMessageBox* printChoiceBox = nullptr;
+    QAbstractButton* printPlotButton = nullptr;
+    QAbstractButton* printTechInfoButton = nullptr;
+    QAbstractButton* printBothButton = nullptr;
+    bool printPlotFlag = false;
+    bool printTechInfoFlag = false;
 
     FanPlot* plot = nullptr;
     MatchingWidget* matchingWidget = nullptr;

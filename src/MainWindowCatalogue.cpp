@@ -158,6 +158,7 @@ void MainWindow::updateUI(QString query, bool keepParams)
     if (!keepParams)
         updateParams();
     cmpFanIds.clear();
+    updateCmpTable();
     techInfoStale = true;
 }
 
@@ -201,7 +202,10 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         cmpFanIds.removeOne(id.toString());
         plot->removeFan(id.toInt());
     }
+    updateCmpTable();
     techInfoStale = true;
+    if (tabWidget->currentIndex() == techInfoTabIndex)
+        showTechInfo(techInfoTabIndex);
     plot->updatePlot();
 
     if (deselected.isEmpty() && tabWidget->currentIndex() == SelectionTab)

@@ -20,6 +20,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -87,14 +88,18 @@ void MainWindow::createTabs()
     auto* plotLayout = new QHBoxLayout(plotPage);
     plotLayout->addWidget(plot);
     tabWidget->addTab(plotPage, tr("Plot"));
-    tabWidget->addTab(new QWidget, tr("Comparison"));
-    tabWidget->addTab(new QWidget, tr("Tech info"));
+    auto* comparisonPage = new QWidget;
+    auto* comparisonLayout = new QVBoxLayout(comparisonPage);
+    comparisonLayout->addWidget(cmpTable);
+    tabWidget->addTab(comparisonPage, tr("Comparison"));
+    techInfoTabIndex = tabWidget->addTab(techInfoBrowser, tr("Tech info"));
     helpView = new QPlainTextEdit;
     helpView->setReadOnly(true);
     auto* helpPage = new QWidget;
     auto* helpLayout = new QHBoxLayout(helpPage);
     helpLayout->addWidget(helpView);
     tabWidget->addTab(helpPage, tr("Help"));
+    connect(tabWidget, &QTabWidget::currentChanged, this, &MainWindow::showTechInfo);
 
     tabsTableSplitter = new QSplitter(Qt::Vertical);
     tabsTableSplitter->addWidget(tabWidget);
@@ -113,6 +118,8 @@ void MainWindow::createMenus()
     QAction* search = fileMenu->addAction(tr("&Search"), this, &MainWindow::goToSearch);
     search->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::Key_F)});
     fileMenu->addAction(tr("&Match by working point"), this, &MainWindow::matchByWorkingPoint);
+    fileMenu->addAction(tr("&Print"), printChoiceBox, &QMessageBox::exec,
+                        QKeySequence(Qt::CTRL + Qt::Key_P));
     fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));
