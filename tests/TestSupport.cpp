@@ -157,7 +157,15 @@ void BoxCloser::poll()
     texts.append(box->text());
     if (tickCheckBox && box->checkBox())
         box->checkBox()->setChecked(true);
+    if (press == QLatin1String("Escape")) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        return;
+    }
     QAbstractButton* button = box->buttons().value(0);
+    for (QAbstractButton* candidate : box->buttons()) {
+        if (candidate->text() == press)
+            button = candidate;
+    }
     if (button)
         button->click();
     else

@@ -35,6 +35,8 @@ public:
     QStringList texts;
     // Ticks the check box of a box before closing it, when there is one.
     bool tickCheckBox = false;
+    // The button to press by its text; the first button when empty, Escape when "Escape".
+    QString press;
 
 private:
     void poll();
