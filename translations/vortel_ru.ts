@@ -232,6 +232,136 @@
         <source>You may filter match result using checkboxes at the top.</source>
         <translation>Результат подбора можно уточнить флажками вверху.</translation>
     </message>
+    <message>
+        <source>Ask manager</source>
+        <translation>Уточняйте у менеджера</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <comment>Cmp Table</comment>
+        <translation type="unfinished">Модель</translation>
+    </message>
+    <message>
+        <source>Diameter, dm</source>
+        <comment>Cmp Table</comment>
+        <translation type="unfinished">Диаметр, дм</translation>
+    </message>
+    <message>
+        <source>Speed, rev/min</source>
+        <comment>Cmp Table</comment>
+        <translation type="unfinished">nдв, об/мин</translation>
+    </message>
+    <message>
+        <source>Power, KW</source>
+        <comment>Cmp Table</comment>
+        <translation type="unfinished">N, кВт</translation>
+    </message>
+    <message>
+        <source>Q, m³/h</source>
+        <comment>Cmp Table</comment>
+        <translation type="unfinished">Q, м³/ч</translation>
+    </message>
+    <message>
+        <source>P, Pa</source>
+        <comment>Cmp Table</comment>
+        <translation type="unfinished">P, Па</translation>
+    </message>
+    <message>
+        <source>Length, mm</source>
+        <comment>Cmp Table</comment>
+        <translation>Длина, мм</translation>
+    </message>
+    <message>
+        <source>Depth, mm</source>
+        <comment>Cmp Table</comment>
+        <translation>Ширина, мм</translation>
+    </message>
+    <message>
+        <source>Height, mm</source>
+        <comment>Cmp Table</comment>
+        <translation>Высота, мм</translation>
+    </message>
+    <message>
+        <source>Weight, kg</source>
+        <comment>Cmp Table</comment>
+        <translation>Масса, кг</translation>
+    </message>
+    <message>
+        <source>Order online</source>
+        <comment>Cmp Table</comment>
+        <translation>Заказ на сайте</translation>
+    </message>
+    <message>
+        <source>Description (pdf)</source>
+        <comment>Cmp Table</comment>
+        <translation>Описание (pdf)</translation>
+    </message>
+    <message>
+        <source>Order is not available.</source>
+        <translation>Заказ недоступен.</translation>
+    </message>
+    <message>
+        <source>Description not found.</source>
+        <translation>Описание не найдено.</translation>
+    </message>
+    <message>
+        <source>Remove from comparison</source>
+        <translation>Убрать из сравнения</translation>
+    </message>
+    <message>
+        <source>Error showing comparison table!</source>
+        <translation>Ошибка отображения таблицы сравнения!</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Заказать</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>&amp;Print</source>
+        <translation>&amp;Печать</translation>
+    </message>
+    <message>
+        <source>What are we going to print?</source>
+        <translation>Что печатаем?</translation>
+    </message>
+    <message>
+        <source>Plot &amp;&amp; tech info</source>
+        <translation>График и тех. информацию</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>To see tech info on needed model, select fan(s) of the one model.</source>
+        <translation>Чтобы увидеть техническую информацию, выберите вентиляторы одной модели.</translation>
+    </message>
+    <message>
+        <source>Error loading models list!</source>
+        <translation>Ошибка загрузки списка моделей!</translation>
+    </message>
+    <message>
+        <source>You can see detailed information in our </source>
+        <comment>PDF link</comment>
+        <translation>Подробная информация — в нашем </translation>
+    </message>
+    <message>
+        <source>catalog</source>
+        <comment>PDF link</comment>
+        <translation>каталоге</translation>
+    </message>
+    <message>
+        <source>Ask our managers about technical information on mark %1:</source>
+        <translation>Техническую информацию по марке %1 уточняйте у наших менеджеров:</translation>
+    </message>
+    <message>
+        <source>tel. +7 (495) 123-45-67</source>
+        <translation>тел. +7 (495) 123-45-67</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>
@@ -287,6 +417,13 @@
     <message>
         <source>%1-%2%3 (%4/%5) Ncons</source>
         <translation>%1-%2%3 (%4/%5) Nпотр</translation>
+    </message>
+</context>
+<context>
+    <name>UrlButton</name>
+    <message>
+        <source>Error</source>
+        <translation>Ошибка</translation>
     </message>
 </context>
 </TS>
