@@ -239,32 +239,32 @@
     <message>
         <source>Model</source>
         <comment>Cmp Table</comment>
-        <translation type="unfinished">Модель</translation>
+        <translation>Модель</translation>
     </message>
     <message>
         <source>Diameter, dm</source>
         <comment>Cmp Table</comment>
-        <translation type="unfinished">Диаметр, дм</translation>
+        <translation>Диаметр, дм</translation>
     </message>
     <message>
         <source>Speed, rev/min</source>
         <comment>Cmp Table</comment>
-        <translation type="unfinished">nдв, об/мин</translation>
+        <translation>nдв, об/мин</translation>
     </message>
     <message>
         <source>Power, KW</source>
         <comment>Cmp Table</comment>
-        <translation type="unfinished">N, кВт</translation>
+        <translation>N, кВт</translation>
     </message>
     <message>
         <source>Q, m³/h</source>
         <comment>Cmp Table</comment>
-        <translation type="unfinished">Q, м³/ч</translation>
+        <translation>Q, м³/ч</translation>
     </message>
     <message>
         <source>P, Pa</source>
         <comment>Cmp Table</comment>
-        <translation type="unfinished">P, Па</translation>
+        <translation>P, Па</translation>
     </message>
     <message>
         <source>Length, mm</source>
