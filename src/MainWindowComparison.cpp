@@ -77,6 +77,8 @@ void MainWindow::updateCmpTable()
     const int orderRow = cmpHeaders.size() - 2;
     const int pdfRow = cmpHeaders.size() - 1;
     cmpTable->setRowHidden(cmpHeaders.size(), true);
+    // Ranges and model names are read whole, not elided.
+    cmpTable->resizeColumnsToContents();
     for (int column = 0; column < cmpProxy->columnCount(); ++column) {
         const QString order = cmpProxy->index(orderRow, column).data().toString();
         cmpTable->setIndexWidget(cmpProxy->index(orderRow, column),
