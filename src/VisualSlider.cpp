@@ -30,9 +30,9 @@ VisualSlider::VisualSlider(const QString& title, int value, int min, int max, in
     valueSlider->installEventFilter(this);
 
     boxLayout = new QHBoxLayout;
-    boxLayout->addWidget(titleLabel, 0);
-    boxLayout->addWidget(spnBox, 0);
-    boxLayout->addWidget(valueSlider, 0);
+    boxLayout->addWidget(titleLabel);
+    boxLayout->addWidget(spnBox);
+    boxLayout->addWidget(valueSlider);
 
     connect(spnBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
             &VisualSlider::spnBoxValueChanged);
