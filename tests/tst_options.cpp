@@ -3,9 +3,12 @@
 #include "TestSupport.h"
 #include "VisualSlider.h"
 
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QSettings>
 #include <QSlider>
@@ -45,6 +48,27 @@ void use(QObject* control, int value)
         spinBox->setValue(value);
     else if (auto* slider = qobject_cast<VisualSlider*>(control))
         value < 0 ? slider->slider()->setValue(-value) : slider->spinBox()->setValue(value);
+}
+
+// Each item of a grid, in the order added, as "row,column,rows,columns" and its text.
+QString cells(const QLayout* layout)
+{
+    const auto* grid = static_cast<const QGridLayout*>(layout);
+    QStringList result;
+    for (int i = 0; i < grid->count(); ++i) {
+        int row = 0, column = 0, rows = 0, columns = 0;
+        grid->getItemPosition(i, &row, &column, &rows, &columns);
+        QLayoutItem* item = grid->itemAt(i);
+        const QWidget* widget =
+            item->layout() ? item->layout()->itemAt(0)->widget() : item->widget();
+        const QSize spacer = item->spacerItem() ? item->sizeHint() : QSize();
+        const QString text =
+            widget ? widget->property(qobject_cast<const QGroupBox*>(widget) ? "title" : "text")
+                         .toString()
+                   : QString("spacer %1x%2").arg(spacer.width()).arg(spacer.height());
+        result << QString("%1,%2,%3,%4 %5").arg(row).arg(column).arg(rows).arg(columns).arg(text);
+    }
+    return result.join("; ");
 }
 
 void wheel(QWidget* widget, int dy)
@@ -133,20 +157,46 @@ private slots:
 
     void wheelMovesByOne()
     {
-        VisualSlider visual(QStringLiteral("Top:"), 28, 2, 30, 40);
+        VisualSlider visual(QStringLiteral("Top:"), 27, 2, 30, 40);
         QCOMPARE(visual.findChild<QLabel*>()->minimumWidth(), 40);
         QSlider* slider = visual.slider();
         QSignalSpy changes(&visual, &VisualSlider::valueChanged);
         // Up by one for any size, not beyond the maximum, down for a negative or no turn.
-        for (const int dy : {120, 480, 120, -1, 0})
+        for (const int dy : {120, 1, 480, 120, -1, 0})
             wheel(slider, dy);
         QCOMPARE(visual.get_value(), 28);
-        QCOMPARE(changes.count(), 4);
+        QCOMPARE(changes.count(), 5);
         visual.spinBox()->setValue(2);
         QCOMPARE(slider->value(), 2);
+        wheel(slider, -120);                    // at the minimum
         QTest::keyClick(slider, Qt::Key_Right); // other events reach the slider
         QCOMPARE(visual.spinBox()->value(), 3);
-        QCOMPARE(changes.count(), 6);
+        QCOMPARE(changes.count(), 7);
+    }
+
+    void layoutAsDesigned()
+    {
+        const QSettings settings(ini(), QSettings::IniFormat);
+        OptionsDialog dialog(window.get(), &settings, window.get());
+        dialog.show(); // the sliders' holders stay hidden: only their layouts are placed
+        QVERIFY(!dialog.findChild<VisualSlider*>()->isVisible());
+        QCOMPARE(cells(dialog.layout()),
+                 "0,0,1,1 Tick count; 0,1,1,1 Meaning digits; 1,0,1,2 spacer 1x10; "
+                 "2,0,1,1 Bottom:; 2,1,1,1 ; 3,0,1,1 Top:; 3,1,1,1 ; 4,0,1,1 Left:; 4,1,1,1 ; "
+                 "5,0,1,1 Right:; 5,1,1,1 ; 6,0,1,1 Linear scale; 7,0,1,1 Logarithmic scale; "
+                 "8,0,1,2 ; 9,1,1,1 Show expert mode");
+        const auto* box = dialog.findChild<QGroupBox*>();
+        QCOMPARE(cells(box->parentWidget()->layout()), "0,0,1,1 Show markers; 1,0,1,1 Margins");
+        QCOMPARE(cells(box->layout()), "0,0,1,1 Left:; 0,1,1,1 25 %; 0,2,1,1 Right:; 0,3,1,1 25 %; "
+                                       "1,0,1,1 Bottom:; 1,1,1,1 25 %; 1,2,1,1 Top:; 1,3,1,1 25 %");
+        // The tick sliders' titles share the widest title's width, so that the four line up.
+        int widest = 0;
+        for (const char* title : {"Bottom:", "Top:", "Left:", "Right:"})
+            widest = std::max(widest, dialog.fontMetrics().horizontalAdvance(title));
+        auto* grid = static_cast<QGridLayout*>(dialog.layout());
+        for (int row = 2; row < 6; ++row)
+            QCOMPARE(grid->itemAtPosition(row, 0)->layout()->itemAt(0)->widget()->minimumWidth(),
+                     widest);
     }
 
     void restartKeepsEverything()
@@ -164,6 +214,7 @@ private slots:
                     entry.section('=', 1).toInt());
             dialog.move(210, 160);
             dialog.saveSettings(&settings);
+            QCOMPARE(settings.group(), QString());
         }
         settings.sync();
         const QSettings file(ini(), QSettings::IniFormat);
@@ -174,6 +225,7 @@ private slots:
         OptionsDialog dialog(window.get(), &file, window.get());
         QCOMPARE(state(*plot()), "linear plain 9,3,12,12,12,30 5,1,4,4,4,10 0.1 0.2 0.3 0.4");
         QCOMPARE(dialog.pos(), QPoint(210, 160));
+        QVERIFY(dialog.findChild<QRadioButton*>("LinearScale")->isChecked());
         QCOMPARE(dialog.findChild<QPushButton*>("ExpertView")->text(), "Show simple mode");
     }
 
