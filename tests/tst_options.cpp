@@ -59,13 +59,16 @@ QString cells(const QLayout* layout)
         int row = 0, column = 0, rows = 0, columns = 0;
         grid->getItemPosition(i, &row, &column, &rows, &columns);
         QLayoutItem* item = grid->itemAt(i);
-        const QWidget* widget =
-            item->layout() ? item->layout()->itemAt(0)->widget() : item->widget();
-        const QSize spacer = item->spacerItem() ? item->sizeHint() : QSize();
-        const QString text =
-            widget ? widget->property(qobject_cast<const QGroupBox*>(widget) ? "title" : "text")
-                         .toString()
-                   : QString("spacer %1x%2").arg(spacer.width()).arg(spacer.height());
+        QStringList texts; // of a slider: its title, its spin box and its slider, which has none
+        for (int k = 0; item->layout() && k < item->layout()->count(); ++k)
+            texts << item->layout()->itemAt(k)->widget()->property("text").toString();
+        const QSize size = item->sizeHint();
+        if (const QWidget* widget = item->widget())
+            texts << widget->property(qobject_cast<const QGroupBox*>(widget) ? "title" : "text")
+                         .toString();
+        else if (item->spacerItem())
+            texts << QString("spacer %1x%2").arg(size.width()).arg(size.height());
+        const QString text = texts.join('|');
         result << QString("%1,%2,%3,%4 %5").arg(row).arg(column).arg(rows).arg(columns).arg(text);
     }
     return result.join("; ");
@@ -182,8 +185,9 @@ private slots:
         QVERIFY(!dialog.findChild<VisualSlider*>()->isVisible());
         QCOMPARE(cells(dialog.layout()),
                  "0,0,1,1 Tick count; 0,1,1,1 Meaning digits; 1,0,1,2 spacer 1x10; "
-                 "2,0,1,1 Bottom:; 2,1,1,1 ; 3,0,1,1 Top:; 3,1,1,1 ; 4,0,1,1 Left:; 4,1,1,1 ; "
-                 "5,0,1,1 Right:; 5,1,1,1 ; 6,0,1,1 Linear scale; 7,0,1,1 Logarithmic scale; "
+                 "2,0,1,1 Bottom:|6|; 2,1,1,1 |2|; 3,0,1,1 Top:|6|; 3,1,1,1 |2|; "
+                 "4,0,1,1 Left:|6|; 4,1,1,1 |2|; 5,0,1,1 Right:|6|; 5,1,1,1 |2|; 6,0,1,1 Linear "
+                 "scale; 7,0,1,1 Logarithmic scale; "
                  "8,0,1,2 ; 9,1,1,1 Show expert mode");
         const auto* box = dialog.findChild<QGroupBox*>();
         QCOMPARE(cells(box->parentWidget()->layout()), "0,0,1,1 Show markers; 1,0,1,1 Margins");
