@@ -191,6 +191,8 @@ private slots:
                  "8,0,1,2 ; 9,1,1,1 Show expert mode");
         const auto* box = dialog.findChild<QGroupBox*>();
         QCOMPARE(cells(box->parentWidget()->layout()), "0,0,1,1 Show markers; 1,0,1,1 Margins");
+        QCOMPARE(box->parentWidget()->layout()->contentsMargins(),
+                 QMargins()); // flush with the rest
         QCOMPARE(cells(box->layout()), "0,0,1,1 Left:; 0,1,1,1 25 %; 0,2,1,1 Right:; 0,3,1,1 25 %; "
                                        "1,0,1,1 Bottom:; 1,1,1,1 25 %; 1,2,1,1 Top:; 1,3,1,1 25 %");
         // The tick sliders' titles share the widest title's width, so that the four line up.
