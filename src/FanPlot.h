@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QList>
 #include <QLocale>
+#include <QMarginsF>
 #include <QPointF>
 #include <QVector>
 
@@ -55,6 +56,13 @@ public:
     void setRightMargin(double margin) { rightMargin = margin; }
     void setBottomMargin(double margin) { bottomMargin = margin; }
     void setTopMargin(double margin) { topMargin = margin; }
+    bool isLogScale() const { return logScale; }
+    bool isShowingMarkers() const { return showMarkers; }
+    // Left, top, right and bottom margins as fractions of the data range.
+    QMarginsF margins() const
+    {
+        return QMarginsF(leftMargin, topMargin, rightMargin, bottomMargin);
+    }
 
     void drawAxes();
     void PNQ_Xaxes(double min, double max);

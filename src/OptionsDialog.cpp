@@ -1,0 +1,258 @@
+#include "OptionsDialog.h"
+
+#include "FanPlot.h"
+#include "MainWindow.h"
+#include "PlotSideSettings.h"
+#include "VisualSlider.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSpacerItem>
+#include <QSpinBox>
+
+#include <algorithm>
+
+namespace {
+
+const int sideCount = 4;
+const char* const sideNames[sideCount] = {"Bottom", "Top", "Left", "Right"};
+const QwtPlot::Axis sideAxes[sideCount] = {QwtPlot::xBottom, QwtPlot::xTop, QwtPlot::yLeft,
+                                           QwtPlot::yRight};
+const QPoint defaultOffset(50, 50);
+
+// The doubled slash is collapsed by QSettings: these are the keys of the group "OptionsWindow".
+QString readKey(const QString& name)
+{
+    return QStringLiteral("OptionsWindow//") + name;
+}
+
+bool onSomeScreen(const QPoint& point)
+{
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    return std::any_of(screens.cbegin(), screens.cend(), [&point](const QScreen* screen) {
+        return screen->availableGeometry().contains(point);
+    });
+}
+
+} // namespace
+
+OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, QWidget* parent)
+    : QDialog(parent), mainWindow(mainWindow)
+{
+    // MainWindow keeps its plot to itself; it is the one FanPlot among its children.
+    plot = mainWindow->findChild<FanPlot*>();
+    Q_ASSERT(plot);
+
+    // Every value is set before its signal is connected, so building triggers no reaction.
+    ticksHeader = new QLabel(tr("Tick count", "Plot options"), this);
+    digitsHeader = new QLabel(tr("Meaning digits", "Plot options"), this);
+    linearScaleRB = new QRadioButton(tr("Linear scale", "Plot options"), this);
+    logScaleRB = new QRadioButton(tr("Logarithmic scale", "Plot options"), this);
+    linearScaleRB->setObjectName(QStringLiteral("LinearScale"));
+    logScaleRB->setObjectName(QStringLiteral("LogarithmicScale"));
+    const bool logarithmic =
+        settings->value(readKey(QStringLiteral("LogarithmicScale")), true).toBool();
+    logScaleRB->setChecked(logarithmic);
+    linearScaleRB->setChecked(!logarithmic);
+    // Switching to linear unchecks the logarithmic button: one signal covers both.
+    connect(logScaleRB, &QRadioButton::toggled, this, &OptionsDialog::scaleRBtoggled);
+
+    showMarkersCHB = new QCheckBox(tr("Show markers", "Plot options"), this);
+    showMarkersCHB->setObjectName(QStringLiteral("ShowMarkers"));
+    showMarkersCHB->setChecked(
+        settings->value(readKey(QStringLiteral("ShowMarkers")), true).toBool());
+    connect(showMarkersCHB, &QCheckBox::toggled, this, &OptionsDialog::showMarkersCHBtoggled);
+
+    const QString titles[sideCount] = {tr("Bottom:", "Plot options"), tr("Top:", "Plot options"),
+                                       tr("Left:", "Plot options"), tr("Right:", "Plot options")};
+    // One label width for all tick sliders, so that the four line up.
+    const QFontMetrics metrics(ticksHeader->font());
+    int labelWidth = 0;
+    for (const QString& title : titles)
+        labelWidth = std::max(labelWidth, metrics.horizontalAdvance(title));
+
+    for (int side = 0; side < sideCount; ++side) {
+        const QString name = QLatin1String(sideNames[side]);
+        const int ticks = settings->value(readKey(name + QStringLiteral("TicksCount")), 6).toInt();
+        auto* tickSlider =
+            new VisualSlider(titles[side], ticks, 2, maxTicksCount, labelWidth, this);
+        tickSlider->setObjectName(name + QStringLiteral("TicksCount"));
+        const int digits =
+            settings->value(readKey(name + QStringLiteral("MeaningDigits")), 2).toInt();
+        auto* digitSlider = new VisualSlider(QString(), digits, 1, maxMeaningDigits, 0, this);
+        digitSlider->setObjectName(name + QStringLiteral("MeaningDigits"));
+        auto* relay = new PlotSideSettings(plot, sideAxes[side], digitSlider->get_value(), this);
+        connect(tickSlider, &VisualSlider::valueChanged, relay, &PlotSideSettings::scaleDivChanged);
+        connect(digitSlider, &VisualSlider::valueChanged, relay,
+                &PlotSideSettings::meanDigitsChanged);
+        tickSliders.append(tickSlider);
+        digitSliders.append(digitSlider);
+        sideSettings.append(relay);
+    }
+
+    marginsBox = new QGroupBox(tr("Margins", "Plot options"), this);
+    auto* marginsGrid = new QGridLayout(marginsBox);
+    lMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("LMargin"));
+    rMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("RMargin"));
+    bMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("BMargin"));
+    tMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("TMargin"));
+    marginsGrid->addWidget(new QLabel(tr("Left:", "Plot options"), marginsBox), 0, 0);
+    marginsGrid->addWidget(lMarginSpnBox, 0, 1);
+    marginsGrid->addWidget(new QLabel(tr("Right:", "Plot options"), marginsBox), 0, 2);
+    marginsGrid->addWidget(rMarginSpnBox, 0, 3);
+    marginsGrid->addWidget(new QLabel(tr("Bottom:", "Plot options"), marginsBox), 1, 0);
+    marginsGrid->addWidget(bMarginSpnBox, 1, 1);
+    marginsGrid->addWidget(new QLabel(tr("Top:", "Plot options"), marginsBox), 1, 2);
+    marginsGrid->addWidget(tMarginSpnBox, 1, 3);
+    connect(lMarginSpnBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &OptionsDialog::lMarginValueChanged);
+    connect(rMarginSpnBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &OptionsDialog::rMarginValueChanged);
+    connect(bMarginSpnBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &OptionsDialog::bMarginValueChanged);
+    connect(tMarginSpnBox, QOverload<int>::of(&QSpinBox::valueChanged), this,
+            &OptionsDialog::tMarginValueChanged);
+
+    expertButton = new QPushButton(this);
+    expertButton->setObjectName(QStringLiteral("ExpertView"));
+    connect(expertButton, &QPushButton::clicked, this, &OptionsDialog::expertViewToggled);
+
+    mainGrid = new QGridLayout(this);
+    mainGrid->addWidget(ticksHeader, 0, 0);
+    mainGrid->addWidget(digitsHeader, 0, 1);
+    mainGrid->addItem(new QSpacerItem(1, 10), 1, 0, 1, 2);
+    for (int side = 0; side < sideCount; ++side) {
+        // The sliders' own widgets join the dialog through their layouts.
+        mainGrid->addLayout(tickSliders.at(side)->layout(), side + 2, 0);
+        mainGrid->addLayout(digitSliders.at(side)->layout(), side + 2, 1);
+    }
+    mainGrid->addWidget(linearScaleRB, 6, 0);
+    mainGrid->addWidget(logScaleRB, 7, 0);
+    expertArea = new QWidget(this);
+    auto* expertGrid = new QGridLayout(expertArea);
+    expertGrid->setContentsMargins(0, 0, 0, 0);
+    expertGrid->addWidget(showMarkersCHB, 0, 0);
+    expertGrid->addWidget(marginsBox, 1, 0);
+    mainGrid->addWidget(expertArea, 8, 0, 1, 2);
+    mainGrid->addWidget(expertButton, 9, 1);
+
+    // Flipped back by the toggle, which also shows or hides the expert part.
+    expertView = !settings->value(readKey(QStringLiteral("ExpertView")), false).toBool();
+    expertViewToggled();
+
+    setWindowTitle(tr("Plot options", "Plot options"));
+    move(reachablePosition(settings));
+
+    plot->setLogScale(logScaleRB->isChecked());
+    plot->setShowMarkers(showMarkersCHB->isChecked());
+    for (int side = 0; side < sideCount; ++side) {
+        plot->changeDivScale(sideAxes[side], tickSliders.at(side)->get_value());
+        plot->changeMeanDigits(sideAxes[side], digitSliders.at(side)->get_value());
+    }
+    plot->setLeftMargin(lMarginSpnBox->value() / 100.0);
+    plot->setRightMargin(rMarginSpnBox->value() / 100.0);
+    plot->setBottomMargin(bMarginSpnBox->value() / 100.0);
+    plot->setTopMargin(tMarginSpnBox->value() / 100.0);
+}
+
+QSpinBox* OptionsDialog::createMarginSpinBox(const QSettings* settings, const QString& key)
+{
+    auto* spinBox = new QSpinBox(marginsBox);
+    spinBox->setObjectName(key);
+    // The range first, so that a stored value outside it is clamped into it.
+    spinBox->setMaximum(500);
+    spinBox->setSuffix(tr(" %", "Plot options"));
+    spinBox->setValue(settings->value(readKey(key), 25).toInt());
+    return spinBox;
+}
+
+QPoint OptionsDialog::reachablePosition(const QSettings* settings) const
+{
+    // A position saved on a screen that is gone would leave the dialog out of reach.
+    const QPoint defaultPosition = mainWindow->pos() + defaultOffset;
+    const QPoint saved =
+        settings->value(readKey(QStringLiteral("Position")), defaultPosition).toPoint();
+    if (onSomeScreen(saved))
+        return saved;
+    if (onSomeScreen(defaultPosition))
+        return defaultPosition;
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    return primary ? primary->availableGeometry().topLeft() + defaultOffset : defaultPosition;
+}
+
+void OptionsDialog::saveSettings(QSettings* settings) const
+{
+    settings->beginGroup(QStringLiteral("OptionsWindow"));
+    settings->setValue(QStringLiteral("Position"), pos());
+    settings->setValue(QStringLiteral("ExpertView"), expertView);
+    for (int side = 0; side < sideCount; ++side) {
+        const QString name = QLatin1String(sideNames[side]);
+        settings->setValue(name + QStringLiteral("TicksCount"), tickSliders.at(side)->get_value());
+        settings->setValue(name + QStringLiteral("MeaningDigits"),
+                           digitSliders.at(side)->get_value());
+    }
+    settings->setValue(QStringLiteral("LogarithmicScale"), logScaleRB->isChecked());
+    settings->setValue(QStringLiteral("ShowMarkers"), showMarkersCHB->isChecked());
+    settings->setValue(QStringLiteral("LMargin"), lMarginSpnBox->value());
+    settings->setValue(QStringLiteral("RMargin"), rMarginSpnBox->value());
+    settings->setValue(QStringLiteral("BMargin"), bMarginSpnBox->value());
+    settings->setValue(QStringLiteral("TMargin"), tMarginSpnBox->value());
+    settings->endGroup();
+}
+
+void OptionsDialog::scaleRBtoggled(bool checked)
+{
+    plot->setLogScale(checked);
+    plot->updatePlot();
+}
+
+void OptionsDialog::showMarkersCHBtoggled(bool checked)
+{
+    plot->setShowMarkers(checked);
+    plot->updatePlot();
+}
+
+void OptionsDialog::lMarginValueChanged(int value)
+{
+    plot->setLeftMargin(value / 100.0);
+    plot->updatePlot();
+}
+
+void OptionsDialog::rMarginValueChanged(int value)
+{
+    plot->setRightMargin(value / 100.0);
+    plot->updatePlot();
+}
+
+void OptionsDialog::bMarginValueChanged(int value)
+{
+    plot->setBottomMargin(value / 100.0);
+    plot->updatePlot();
+}
+
+void OptionsDialog::tMarginValueChanged(int value)
+{
+    plot->setTopMargin(value / 100.0);
+    plot->updatePlot();
+}
+
+void OptionsDialog::expertViewToggled()
+{
+    expertView = !expertView;
+    if (expertView) {
+        expertButton->setText(tr("Show simple mode", "Plot options"));
+        expertArea->show();
+    } else {
+        expertButton->setText(tr("Show expert mode", "Plot options"));
+        expertArea->hide();
+    }
+    adjustSize();
+}
