@@ -1,371 +1,110 @@
 #include "MatchingWidget.h"
 
-#include <QCheckBox>
-#include <QDoubleSpinBox>
 #include <QGridLayout>
-#include <QLabel>
 #include <QPushButton>
-#include <QSpinBox>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <QtTest>
 
-#include <memory>
-
-namespace {
-
-const QString dbName = QStringLiteral("matching");
-
-// Two fan types with the bounds of the worked example, each with one scheme below it. Against the
-// default intervals [85, 115] Pa and [850, 1150] m³/h: fans 1 and 2 touch their ends, 3 misses
-// the pressure and 4 the airflow by one unit, 5 misses both, 6 sits in no fan type; 8 lies near
-// the maxima and 9 near 12.5 Pa.
+// 1, 2 touch the ends of [85, 115] Pa, [850, 1150] m³/h; 3, 4 miss by one; 6 lies in the root.
 const char* const catalogue[] = {
-    "CREATE TABLE classes (id INTEGER PRIMARY KEY, class TEXT, leftValue INTEGER, "
-    "rightValue INTEGER, level INTEGER)",
-    "CREATE TABLE fans (id INTEGER PRIMARY KEY, class_id INTEGER, p_min REAL, p_max REAL, "
-    "q_min REAL, q_max REAL)",
-    "INSERT INTO classes VALUES (1, 'root', 1, 32, 0), (2, 'ВКР', 2, 15, 1), "
-    "(3, 'Схема 1', 3, 4, 2), (4, 'ВО', 16, 31, 1), (5, 'Схема 2', 17, 18, 2)",
-    "INSERT INTO fans VALUES (1, 3, 50, 85, 500, 850), (2, 3, 115, 300, 1150, 3000), "
-    "(3, 3, 116, 300, 900, 1000), (4, 5, 90, 110, 1151, 2000), (5, 5, 10, 84, 100, 849), "
-    "(6, 1, 0, 1000, 0, 10000), (7, 5, 100, 200, 1000, 1200), "
-    "(8, 3, 100000, 120000, 1000000, 2000000), (9, 5, 13.75, 14, 1000, 1200)",
-};
-
-// The worked example: 100 Pa ± 15 % and 1000 m³/h ± 15 % on both types.
-const QString both = QStringLiteral("((cl.leftValue >= '2' AND cl.rightValue <= '15') OR \n"
-                                    "(cl.leftValue >= '16' AND cl.rightValue <= '31')) \n");
-const QString pDefault = QStringLiteral("AND f.p_min <= '115' AND f.p_max >= '85' \n");
-const QString qDefault = QStringLiteral("AND f.q_min <= '1150' AND f.q_max >= '850' \n");
-const QString nothing = QStringLiteral("'1' = '0' ");
-
-std::unique_ptr<MatchingWidget> makeBox(int typeCount = 2, double pValue = 100, int pDev = 15,
-                                        double qValue = 1000, int qDev = 15)
-{
-    const QStringList names{"ВКР", "ВО", "ВР", "ВКОП", "Т5"};
-    const QList<int> left{2, 16, 32, 40, 50}, right{15, 31, 39, 49, 59};
-    return std::make_unique<MatchingWidget>(100000, pValue, pDev, 1000000, qValue, qDev,
-                                            names.mid(0, typeCount), left.mid(0, typeCount),
-                                            right.mid(0, typeCount), nullptr);
-}
-
-} // namespace
+    "CREATE TABLE fans (id, leftValue INT, rightValue INT, p_min REAL, p_max REAL, q_min REAL, "
+    "q_max REAL)",
+    "INSERT INTO fans VALUES (1, 3, 4, 50, 85, 500, 850), (2, 3, 4, 115, 300, 1150, 3e3), "
+    "(3, 3, 4, 116, 300, 900, 1e3), (4, 7, 8, 90, 110, 1151, 2e3), (6, 1, 10, 0, 1e3, 0, 1e4), "
+    "(7, 7, 8, 100, 200, 1e3, 1200), (8, 3, 4, 1e5, 2e5, 1e6, 2e6), (9, 7, 8, 12, 14, 1e3, 2e3)"};
+const QString both = "((cl.leftValue >= '2' AND cl.rightValue <= '5') OR \n"
+                     "(cl.leftValue >= '6' AND cl.rightValue <= '9')) \n";
+const QString pDef = "AND f.p_min <= '115' AND f.p_max >= '85' \n";   // 100 ± 15 %
+const QString qDef = "AND f.q_min <= '1150' AND f.q_max >= '850' \n"; // 1000 ± 15 %
 
 class TestMatching : public QObject
 {
     Q_OBJECT
-
+    QScopedPointer<MatchingWidget> box;
+    // Airflow in grid row 0, pressure in row 1: switch, value, ±, deviation; then types, button.
+    QGridLayout* grid() const { return static_cast<QGridLayout*>(box->layout()); }
+    QWidget* at(int row, int column) const { return grid()->itemAtPosition(row, column)->widget(); }
+    QString state() const // value, ± and deviation enabled in each row; airflow, pressure
+    {
+        QString bits;
+        for (int cell = 0; cell < 6; ++cell)
+            bits += at(cell / 3, cell % 3 + 1)->isEnabled() ? '1' : '0';
+        return bits + QString(" %1 %2").arg(box->qMatchValue()).arg(box->pMatchValue());
+    }
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
-
-    void defaultsShown();
-    void condition_data();
-    void condition();
-    void clampedAboveMaxima();
-    void deviationsStopAt99();
-    void switchGreysItsRow();
-    void pointFillsValuesWithoutMatching();
-    void matchByPointRechecksAndClicksOnce();
-    void matchCurrentKeepsValues();
-    void layout_data();
-    void layout();
-
-private:
-    QWidget* at(int row, int column) const;
-    QAbstractSpinBox* spinAt(int row, int column) const;
-    QCheckBox* checkBox(const QString& text) const;
-    void type(QAbstractSpinBox* spin, const QString& text);
-    QString selectedIds(const QString& condition);
-
-    std::unique_ptr<MatchingWidget> box;
+    void initTestCase()
+    {
+        QSqlDatabase::addDatabase("QSQLITE").setDatabaseName(":memory:");
+        for (const char* sql : catalogue)
+            QVERIFY(QSqlQuery(sql, QSqlDatabase::database()).isActive());
+    }
+    void condition_data()
+    {
+        QTest::addColumn<QString>("input"); // pressure, deviation, airflow, deviation|unticked|...
+        QTest::addColumn<QString>("ids");   // of the fans SQLite selects with the condition
+        QTest::addColumn<QString>("condition");
+        const QString def = "100 15 1000 15", nothing = "'1' = '0' ";
+        QTest::newRow("worked example") << def << QString("1,2,7") << both + pDef + qDef;
+        QTest::newRow("0 %, 99 %") << "100 0 1000 99" << QString("4,7") // 1000 ± 99 %: [10, 1990]
+                                   << both + "AND f.p_min <= '100' AND f.p_max >= '100' \n"
+                                             "AND f.q_min <= '1990' AND f.q_max >= '10' \n";
+        QTest::newRow("pressure off") << def + "|Pressure :" << QString("1,2,3,7,9") << both + qDef;
+        QTest::newRow("airflow off") << def + "|Airflow :" << QString("1,2,4,7") << both + pDef;
+        QTest::newRow("both off") << def + "|Pressure :|Airflow :" << QString() << nothing;
+        QTest::newRow("no fan type") << def + "|ВКР|ВО" << QString() << nothing;
+        // 12.5 ± 10 % is [11.25, 13.75]; 1234.56 ± 7 % is [1148.1408, 1320.9792], to six digits.
+        QTest::newRow("comma, ru") << "12,5 10 1234,56 7" << QString("9")
+                                   << both + "AND f.p_min <= '13.75' AND f.p_max >= '11.25' \n"
+                                             "AND f.q_min <= '1320.98' AND f.q_max >= '1148.14' \n";
+        // Stored beyond the maxima: 1e5 ± 99 % is [1000, 199000]; 1e6 ± 15 %, [850000, 1.15e+06].
+        QTest::newRow("clamped") << QString() << QString("8")
+                                 << both + "AND f.p_min <= '199000' AND f.p_max >= '1000' \n"
+                                           "AND f.q_min <= '1.15e+06' AND f.q_max >= '850000' \n";
+    }
+    void condition()
+    {
+        QFETCH(QString, input);
+        QFETCH(QString, ids);
+        QFETCH(QString, condition);
+        box.reset(
+            new MatchingWidget(1e5, 2e5, 150, 1e6, 2e6, 15, {"ВКР", "ВО"}, {2, 6}, {5, 9}, {}));
+        box->setLocale(input.contains(',') ? QLocale(QLocale::Russian) : QLocale::c());
+        QStringList unticked = input.split('|'), values = unticked.takeFirst().split(' ');
+        for (int i = 0; i < values.size(); ++i) { // rows 1 then 0, columns 1 then 3
+            QTest::keyClick(at(1 - i / 2, 1 + i % 2 * 2), Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(at(1 - i / 2, 1 + i % 2 * 2), values[i]);
+        }
+        for (QAbstractButton* check : box->findChildren<QAbstractButton*>())
+            if (unticked.contains(check->text()))
+                QTest::keyClick(check, Qt::Key_Space);
+        QCOMPARE(box->getQueryCondition(), condition);
+        QSqlQuery query("SELECT group_concat(id) FROM fans f JOIN fans cl USING (id) WHERE \n" +
+                        condition);
+        QCOMPARE(query.next() ? query.value(0).toString() : "failed", ids);
+    }
+    void widget()
+    {
+        box.reset(new MatchingWidget(1e5, 0, 1, 1e6, 0, 1, {"", "", ""}, {1, 2, 3}, {1, 2, 3}, {}));
+        auto* types = static_cast<QGridLayout*>(box->findChild<QGroupBox*>()->layout());
+        QString cells, seen; // seen: the box as the main window finds it on each click
+        for (int cell = 0; cell < 6; ++cell)
+            cells += types->itemAtPosition(cell % 2, cell / 2) ? 'x' : '-';
+        QCOMPARE(cells, "--xxx-"); // fan types two to a column from column 1
+        QCOMPARE(grid()->columnStretch(1) + grid()->columnStretch(3), 2); // values and deviations
+        QCOMPARE(at(1, 5), box->btMatch()); // over both rows, after the fan types
+        connect(box->btMatch(), &QPushButton::clicked, box.data(), [&] { seen += state() + ';'; });
+        QTest::keyClick(at(0, 0), Qt::Key_Space);
+        box->setQPvalues(QPointF(2000, 250));
+        QCOMPARE(state(), "000111 2000 250");
+        box->matchCurrent();
+        QTest::keyClick(at(1, 0), Qt::Key_Space);
+        QCOMPARE(state(), "111000 2000 250");
+        box->matchByPoint(QPointF(3000.5, 400));
+        QCOMPARE(seen, "111111 2000 250;111111 3000.5 400;");
+        for (int i = 0; i < 20; ++i) // up from 1 by 10 a step
+            QTest::keyClick(at(i % 2, 3), Qt::Key_PageUp);
+        QCOMPARE(box->qDeviationValue() + box->pDeviationValue(), 99 + 99);
+    }
 };
-
-void TestMatching::initTestCase()
-{
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), dbName);
-    db.setDatabaseName(QStringLiteral(":memory:"));
-    QVERIFY(db.open());
-    QSqlQuery query(db);
-    for (const char* sql : catalogue)
-        QVERIFY2(query.exec(QString::fromUtf8(sql)), qPrintable(query.lastError().text()));
-}
-
-void TestMatching::init()
-{
-    QLocale::setDefault(QLocale::c());
-    box = makeBox();
-    box->show();
-    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
-}
-
-void TestMatching::cleanup()
-{
-    box.reset();
-    QLocale::setDefault(QLocale::c());
-}
-
-QWidget* TestMatching::at(int row, int column) const
-{
-    QLayoutItem* item = static_cast<QGridLayout*>(box->layout())->itemAtPosition(row, column);
-    return item ? item->widget() : nullptr;
-}
-
-QAbstractSpinBox* TestMatching::spinAt(int row, int column) const
-{
-    return qobject_cast<QAbstractSpinBox*>(at(row, column));
-}
-
-QCheckBox* TestMatching::checkBox(const QString& text) const
-{
-    for (QCheckBox* candidate : box->findChildren<QCheckBox*>())
-        if (candidate->text() == text)
-            return candidate;
-    return nullptr;
-}
-
-void TestMatching::type(QAbstractSpinBox* spin, const QString& text)
-{
-    QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(spin, text);
-    QTest::keyClick(spin, Qt::Key_Enter);
-}
-
-// SQLite's own answer to the condition, as the ids of the fans it selects.
-QString TestMatching::selectedIds(const QString& condition)
-{
-    QSqlQuery query(QSqlDatabase::database(dbName));
-    if (!query.exec("SELECT f.id FROM fans AS f INNER JOIN classes AS cl ON f.class_id = cl.id "
-                    "WHERE \n" +
-                    condition + "ORDER BY f.id"))
-        return "error: " + query.lastError().text();
-    QStringList ids;
-    while (query.next())
-        ids.append(query.value(0).toString());
-    return ids.join(',');
-}
-
-void TestMatching::defaultsShown()
-{
-    QCOMPARE(box->title(), "Matching");
-    QCOMPARE(spinAt(0, 1)->text(), "1000.00 m³/h");
-    QCOMPARE(spinAt(0, 3)->text(), "15 %");
-    QCOMPARE(spinAt(1, 1)->text(), "100.00 Pa");
-    QCOMPARE(spinAt(1, 3)->text(), "15 %");
-    QCOMPARE(box->btMatch()->text(), "Match");
-    QCOMPARE(qobject_cast<QGroupBox*>(at(0, 4))->title(), "Fan types");
-    for (const char* text : {"Airflow :", "Pressure :", "ВКР", "ВО"})
-        QVERIFY2(checkBox(text) && checkBox(text)->isChecked(), text);
-    QCOMPARE(box->getQueryCondition(), both + pDefault + qDefault);
-}
-
-void TestMatching::condition_data()
-{
-    QTest::addColumn<QString>("typed");    // pressure, its deviation, airflow, its deviation
-    QTest::addColumn<QString>("unticked"); // texts of the check boxes the user unticks
-    QTest::addColumn<QString>("condition");
-    QTest::addColumn<QString>("ids");
-
-    const QString defaults = "100 15 1000 15", none;
-    QTest::newRow("worked example") << defaults << none << both + pDefault + qDefault << "1,2,7";
-    QTest::newRow("0 %") << "100 0 1000 0" << none
-                         << both + "AND f.p_min <= '100' AND f.p_max >= '100' \n"
-                                   "AND f.q_min <= '1000' AND f.q_max >= '1000' \n"
-                         << "7";
-    // 100 ± 99 % is [1, 199]; 1000 ± 99 % is [10, 1990].
-    QTest::newRow("99 %") << "100 99 1000 99" << none
-                          << both + "AND f.p_min <= '199' AND f.p_max >= '1' \n"
-                                    "AND f.q_min <= '1990' AND f.q_max >= '10' \n"
-                          << "1,2,3,4,5,7,9";
-    QTest::newRow("pressure off") << defaults << "Pressure :" << both + qDefault << "1,2,3,7,9";
-    QTest::newRow("airflow off") << defaults << "Airflow :" << both + pDefault << "1,2,4,7";
-    QTest::newRow("both off") << defaults << "Pressure :|Airflow :" << nothing << "";
-    QTest::newRow("no fan type") << defaults << "ВКР|ВО" << nothing << "";
-    QTest::newRow("second type") << defaults << "ВКР"
-                                 << "((cl.leftValue >= '16' AND cl.rightValue <= '31')) \n" +
-                                        pDefault + qDefault
-                                 << "7";
-    QTest::newRow("first type, pressure off")
-        << defaults << "ВО|Pressure :"
-        << "((cl.leftValue >= '2' AND cl.rightValue <= '15')) \n" + qDefault << "1,2,3";
-    // 90 * 12.5 / 100 = 11.25, 110 * 12.5 / 100 = 13.75;
-    // 93 * 1234.56 / 100 = 1148.1408 and 107 * 1234.56 / 100 = 1320.9792, to six digits.
-    const QString fractions = both + "AND f.p_min <= '13.75' AND f.p_max >= '11.25' \n"
-                                     "AND f.q_min <= '1320.98' AND f.q_max >= '1148.14' \n";
-    QTest::newRow("fractions") << "12.5 10 1234.56 7" << none << fractions << "9";
-    QTest::newRow("decimal comma") << "12,5 10 1234,56 7" << none << fractions << "9";
-}
-
-void TestMatching::condition()
-{
-    QFETCH(QString, typed);
-    QFETCH(QString, unticked);
-    QFETCH(QString, condition);
-    QFETCH(QString, ids);
-
-    if (typed.contains(',')) { // the spin boxes take the default locale when they are made
-        QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
-        box = makeBox();
-        box->show();
-    }
-    const QStringList values = typed.split(' ');
-    QCOMPARE(values.size(), 4);
-    const int cells[4][2] = {{1, 1}, {1, 3}, {0, 1}, {0, 3}}; // grid row, column of each
-    for (int i = 0; i < 4; ++i)
-        type(spinAt(cells[i][0], cells[i][1]), values.at(i));
-    for (const QString& text : unticked.split('|', Qt::SkipEmptyParts)) {
-        QCheckBox* check = checkBox(text);
-        QVERIFY2(check, qPrintable(text));
-        QTest::mouseClick(check, Qt::LeftButton);
-        QVERIFY(!check->isChecked());
-    }
-
-    QCOMPARE(box->getQueryCondition(), condition);
-    QCOMPARE(selectedIds(condition), ids);
-}
-
-void TestMatching::clampedAboveMaxima()
-{
-    box = makeBox(2, 250000, 150, 5e6, -5);
-    QCOMPARE(box->pMatchValue(), 100000.0);
-    QCOMPARE(box->qMatchValue(), 1000000.0);
-    QCOMPARE(box->pDeviationValue(), 99);
-    QCOMPARE(box->qDeviationValue(), 0);
-
-    box->setQPvalues(QPointF(-3, -4));
-    QCOMPARE(box->qMatchValue(), 0.0);
-    QCOMPARE(box->pMatchValue(), 0.0);
-    box->setQPvalues(QPointF(2e6, 3e5));
-    type(spinAt(1, 3), "15");
-    type(spinAt(0, 3), "15");
-    // 1e5 ± 15 % is [85000, 115000]; 1e6 ± 15 % is [850000, 1150000], a million written 'g'.
-    const QString condition = both + "AND f.p_min <= '115000' AND f.p_max >= '85000' \n"
-                                     "AND f.q_min <= '1.15e+06' AND f.q_max >= '850000' \n";
-    QCOMPARE(box->getQueryCondition(), condition);
-    QCOMPARE(selectedIds(condition), "8");
-}
-
-void TestMatching::deviationsStopAt99()
-{
-    for (int row : {0, 1}) {
-        for (int i = 0; i < 10; ++i)
-            QTest::keyClick(spinAt(row, 3), Qt::Key_PageUp);
-        QCOMPARE(spinAt(row, 3)->text(), "99 %");
-    }
-    QCOMPARE(box->pDeviationValue(), 99);
-    QCOMPARE(box->qDeviationValue(), 99);
-}
-
-void TestMatching::switchGreysItsRow()
-{
-    const auto enabled = [this](int row) {
-        return QString("%1%2%3")
-            .arg(at(row, 1)->isEnabled())
-            .arg(at(row, 2)->isEnabled())
-            .arg(at(row, 3)->isEnabled());
-    };
-    QCOMPARE(qobject_cast<QLabel*>(at(1, 2))->text(), "±");
-    QTest::mouseClick(checkBox("Pressure :"), Qt::LeftButton);
-    QCOMPARE(enabled(1), "000");
-    QCOMPARE(enabled(0), "111");
-    QTest::mouseClick(checkBox("Airflow :"), Qt::LeftButton);
-    QCOMPARE(enabled(0), "000");
-    QTest::mouseClick(checkBox("Pressure :"), Qt::LeftButton);
-    QCOMPARE(enabled(1), "111");
-    QCOMPARE(enabled(0), "000");
-}
-
-void TestMatching::pointFillsValuesWithoutMatching()
-{
-    QSignalSpy clicks(box->btMatch(), &QPushButton::clicked);
-    QTest::mouseClick(checkBox("Pressure :"), Qt::LeftButton);
-    box->setQPvalues(QPointF(2345.678, 321.5));
-    QCOMPARE(spinAt(0, 1)->text(), "2345.68 m³/h");
-    QCOMPARE(spinAt(1, 1)->text(), "321.50 Pa");
-    QVERIFY(!checkBox("Pressure :")->isChecked());
-    QCOMPARE(clicks.count(), 0);
-    QTest::mouseClick(box->btMatch(), Qt::LeftButton);
-    QCOMPARE(clicks.count(), 1);
-}
-
-void TestMatching::matchByPointRechecksAndClicksOnce()
-{
-    QStringList seen; // the condition as the main window would read it on the click
-    connect(box->btMatch(), &QPushButton::clicked, box.get(),
-            [&] { seen.append(box->getQueryCondition()); });
-    QTest::mouseClick(checkBox("Pressure :"), Qt::LeftButton);
-    QTest::mouseClick(checkBox("Airflow :"), Qt::LeftButton);
-
-    box->matchByPoint(QPointF(2000, 250));
-    // 250 ± 15 %: 85 * 250 / 100 = 212.5, 115 * 250 / 100 = 287.5; 2000 ± 15 % is [1700, 2300].
-    QCOMPARE(seen, QStringList{both + "AND f.p_min <= '287.5' AND f.p_max >= '212.5' \n"
-                                      "AND f.q_min <= '2300' AND f.q_max >= '1700' \n"});
-    QVERIFY(at(0, 1)->isEnabled() && at(1, 3)->isEnabled());
-}
-
-void TestMatching::matchCurrentKeepsValues()
-{
-    QStringList seen;
-    connect(box->btMatch(), &QPushButton::clicked, box.get(),
-            [&] { seen.append(box->getQueryCondition()); });
-    type(spinAt(1, 1), "250");
-    QTest::mouseClick(checkBox("Pressure :"), Qt::LeftButton);
-    QTest::mouseClick(checkBox("Airflow :"), Qt::LeftButton);
-
-    box->matchCurrent();
-    QCOMPARE(seen,
-             QStringList{both + "AND f.p_min <= '287.5' AND f.p_max >= '212.5' \n" + qDefault});
-    QCOMPARE(box->pMatchValue(), 250.0);
-    QCOMPARE(box->qMatchValue(), 1000.0);
-}
-
-void TestMatching::layout_data()
-{
-    QTest::addColumn<int>("types");
-    QTest::addColumn<QString>("cells"); // row,column of each fan type check box
-    QTest::newRow("4 types") << 4 << "0,1 1,1 0,2 1,2";
-    QTest::newRow("5 types") << 5 << "0,1 1,1 0,2 1,2 0,3";
-}
-
-void TestMatching::layout()
-{
-    QFETCH(int, types);
-    QFETCH(QString, cells);
-    box = makeBox(types);
-
-    auto* grid = static_cast<QGridLayout*>(box->layout());
-    QCOMPARE(qobject_cast<QCheckBox*>(at(0, 0))->text(), "Airflow :");
-    QCOMPARE(qobject_cast<QCheckBox*>(at(1, 0))->text(), "Pressure :");
-    QCOMPARE(qobject_cast<QLabel*>(at(0, 2))->text(), "±");
-    QCOMPARE(spinAt(0, 1), box->findChildren<QDoubleSpinBox*>().at(1)); // airflow after pressure
-    QStringList stretches;
-    for (int column = 0; column < grid->columnCount(); ++column)
-        stretches.append(QString::number(grid->columnStretch(column)));
-    QCOMPARE(stretches.join(' '), "0 1 0 1 0 0");
-
-    auto* typesBox = qobject_cast<QGroupBox*>(at(0, 4));
-    QVERIFY(typesBox);
-    int row, column, rowSpan, columnSpan;
-    QStringList spans; // the fan types box and the button, each over both rows
-    for (QWidget* widget : {static_cast<QWidget*>(typesBox), at(0, 5)}) {
-        grid->getItemPosition(grid->indexOf(widget), &row, &column, &rowSpan, &columnSpan);
-        spans.append(QString("%1,%2 %3x%4").arg(row).arg(column).arg(rowSpan).arg(columnSpan));
-    }
-    QCOMPARE(spans.join(' '), "0,4 2x1 0,5 2x1");
-    QCOMPARE(at(0, 5), box->btMatch());
-    QCOMPARE(grid->rowCount(), 2);
-
-    auto* typesGrid = static_cast<QGridLayout*>(typesBox->layout());
-    QStringList found;
-    for (QCheckBox* check : typesBox->findChildren<QCheckBox*>()) {
-        typesGrid->getItemPosition(typesGrid->indexOf(check), &row, &column, &rowSpan, &columnSpan);
-        found.append(QString("%1,%2").arg(row).arg(column));
-    }
-    QCOMPARE(found.join(' '), cells);
-    QVERIFY(!typesGrid->itemAtPosition(0, 0) && !typesGrid->itemAtPosition(1, 0));
-}
-
 QTEST_MAIN(TestMatching)
 #include "tst_matching.moc"
