@@ -4,6 +4,7 @@
 #include "CatalogueQueries.h"
 #include "FanPlot.h"
 #include "MatchingWidget.h"
+#include "OptionsDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -65,6 +66,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     adviceBox = std::make_unique<AdviceBox>();
     createFanTable();
     plot = new FanPlot(this);
+    optionsDialog = new OptionsDialog(this, settings, this);
     connect(plot, &FanPlot::workingPointChanged, matchingWidget, &MatchingWidget::setQPvalues);
     connect(plot, &FanPlot::matchRequested, this, &MainWindow::matchByWorkingPoint);
     createComparison();

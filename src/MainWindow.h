@@ -17,6 +17,7 @@ class TransposeProxyModel;
 class FanParameter;
 class FanPlot;
 class MatchingWidget;
+class OptionsDialog;
 class QGroupBox;
 class QLineEdit;
 class QMessageBox;
@@ -77,6 +78,7 @@ public slots:
     QString getSearchQueryCondition();
     void foldFansTree();
     void unfoldFansTree();
+    void openOptions();
     void printPressed();
     void help();
     void changeLog();
@@ -184,6 +186,7 @@ private:
 
     FanPlot* plot = nullptr;
     MatchingWidget* matchingWidget = nullptr;
+    OptionsDialog* optionsDialog = nullptr;
 
     // Frame.
     QStackedWidget* stackedWidget = nullptr;

@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "FanPlot.h"
+#include "OptionsDialog.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -118,6 +119,8 @@ void MainWindow::createMenus()
     QAction* search = fileMenu->addAction(tr("&Search"), this, &MainWindow::goToSearch);
     search->setShortcuts({QKeySequence(Qt::Key_F3), QKeySequence(Qt::CTRL + Qt::Key_F)});
     fileMenu->addAction(tr("&Match by working point"), this, &MainWindow::matchByWorkingPoint);
+    fileMenu->addAction(tr("&Options"), this, &MainWindow::openOptions,
+                        QKeySequence(Qt::CTRL + Qt::Key_O));
     fileMenu->addAction(tr("&Print"), printChoiceBox, &QMessageBox::exec,
                         QKeySequence(Qt::CTRL + Qt::Key_P));
     fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
@@ -151,6 +154,14 @@ void MainWindow::ssFanChosen(QString fanName)
             break;
         }
     }
+}
+
+void MainWindow::openOptions()
+{
+    // Modeless: the plot follows every change while the user looks at it.
+    optionsDialog->show();
+    optionsDialog->raise();
+    optionsDialog->activateWindow();
 }
 
 void MainWindow::help()
@@ -238,9 +249,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
                        treeSplitterDefaultPending ? QByteArray() : treeParamSplitter->saveState());
     saveMatchingValues();
     settings->endGroup();
-    settings->beginGroup(QStringLiteral("OptionsWindow"));
-    // The plot options dialog keeps its values here.
-    settings->endGroup();
+    optionsDialog->saveSettings(settings);
 
     settings->sync();
     if (settings->status() != QSettings::NoError)
