@@ -362,6 +362,10 @@
         <source>tel. +7 (495) 123-45-67</source>
         <translation>тел. +7 (495) 123-45-67</translation>
     </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Настройки</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>
@@ -402,6 +406,79 @@
     <message>
         <source>Match</source>
         <translation>Подобрать</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsDialog</name>
+    <message>
+        <source>Tick count</source>
+        <comment>Plot options</comment>
+        <translation>Число делений</translation>
+    </message>
+    <message>
+        <source>Meaning digits</source>
+        <comment>Plot options</comment>
+        <translation>Значащие цифры</translation>
+    </message>
+    <message>
+        <source>Linear scale</source>
+        <comment>Plot options</comment>
+        <translation>Линейная шкала</translation>
+    </message>
+    <message>
+        <source>Logarithmic scale</source>
+        <comment>Plot options</comment>
+        <translation>Логарифмическая шкала</translation>
+    </message>
+    <message>
+        <source>Show markers</source>
+        <comment>Plot options</comment>
+        <translation>Подписи кривых</translation>
+    </message>
+    <message>
+        <source>Bottom:</source>
+        <comment>Plot options</comment>
+        <translation>Снизу:</translation>
+    </message>
+    <message>
+        <source>Top:</source>
+        <comment>Plot options</comment>
+        <translation>Сверху:</translation>
+    </message>
+    <message>
+        <source>Left:</source>
+        <comment>Plot options</comment>
+        <translation>Слева:</translation>
+    </message>
+    <message>
+        <source>Right:</source>
+        <comment>Plot options</comment>
+        <translation>Справа:</translation>
+    </message>
+    <message>
+        <source>Margins</source>
+        <comment>Plot options</comment>
+        <translation>Поля</translation>
+    </message>
+    <message>
+        <source>Plot options</source>
+        <comment>Plot options</comment>
+        <translation>Настройки графика</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <comment>Plot options</comment>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>Show simple mode</source>
+        <comment>Plot options</comment>
+        <translation>Простой режим</translation>
+    </message>
+    <message>
+        <source>Show expert mode</source>
+        <comment>Plot options</comment>
+        <translation>Режим эксперта</translation>
     </message>
 </context>
 <context>
