@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #define QTEST_QPA_MOUSE_HANDLING
+#include <QMenu>
 #include <QtTest>
 
 #include <qwt_plot_curve.h>
@@ -253,6 +254,13 @@ private slots:
         QVERIFY(plot.workingPoint() == picked && (spy.isEmpty() || spy.last()[0] == picked));
         QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").size(),
                  int(!last.isNull()));
+        if (script.startsWith('c')) { // the right click's menu offers the match on this point
+            auto* menu = plot.canvas()->findChild<QMenu*>();
+            QTRY_VERIFY(menu && menu->isVisible());
+            QSignalSpy match(&plot, &FanPlot::matchRequested);
+            menu->actions().first()->trigger();
+            QCOMPARE(match.count(), 1);
+        }
     }
 };
 
