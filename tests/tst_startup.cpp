@@ -11,108 +11,80 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
-    void missingCatalogue();
-    void unusableCatalogue_data();
-    void unusableCatalogue();
-    void failedQueryDiagnostic_data();
-    void failedQueryDiagnostic();
-    void readWholeFile();
-};
-
-void TestStartup::missingCatalogue()
-{
-    TestCatalogue catalogue;
-    BoxCloser boxes;
-    MainWindow window(catalogue.folder());
-    QVERIFY(!window.isValid());
-    QCOMPARE(boxes.texts, QStringList{QStringLiteral("Database file fans.dat is absent.")});
-    QVERIFY(!QFile::exists(catalogue.folder() + QStringLiteral("vortel.ini")));
-}
-
-void TestStartup::unusableCatalogue_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("foreign")
-        << QByteArray("This is not a catalogue at all, just some words.\n").repeated(200);
-    QTest::newRow("truncated SQLite header") << QByteArray("SQLite format 3\0\x10\0", 19);
-    QTest::newRow("truncated catalogue")
-        << fileBytes(QStringLiteral(VORTEL_PROGRAM_DIR "fans.dat")).left(65536);
-}
-
-void TestStartup::unusableCatalogue()
-{
-    QFETCH(QByteArray, content);
-    TestCatalogue catalogue;
+    void missingCatalogue()
     {
-        QFile file(catalogue.catalogueFile());
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    BoxCloser boxes;
-    StderrCapture err;
-    {
+        TestCatalogue catalogue;
+        BoxCloser boxes;
         MainWindow window(catalogue.folder());
         QVERIFY(!window.isValid());
+        QCOMPARE(boxes.texts, QStringList{QStringLiteral("Database file fans.dat is absent.")});
+        QVERIFY(!QFile::exists(catalogue.folder() + QStringLiteral("vortel.ini")));
     }
-    QCOMPARE(boxes.texts, QStringList({QStringLiteral("Error loading tree data!"),
-                                       QStringLiteral("Error loading fan tree!")}));
-    QVERIFY(err.text().startsWith("Failed to execute query: SELECT id, class, leftValue, "
-                                  "rightValue, level FROM classes ORDER BY leftValue\n"));
-    QCOMPARE(fileBytes(catalogue.catalogueFile()), content);
-}
 
-void TestStartup::failedQueryDiagnostic_data()
-{
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no message") << QString();
-    QTest::newRow("with message") << QStringLiteral("Error showing fan table!");
-}
-
-void TestStartup::failedQueryDiagnostic()
-{
-    QFETCH(QString, message);
-    TestCatalogue catalogue;
-    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
-    MainWindow window(catalogue.folder());
-    QVERIFY(window.isValid());
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-
-    BoxCloser boxes;
-    StderrCapture err;
-    const QString sql = QStringLiteral("SELECT model\n\tFROM nowhere\n\tWHERE id = 'ВР'");
-    QSqlQuery query;
-    query.prepare(sql);
-    QVERIFY(!window.execSql(query, message));
-    QCOMPARE(err.text(),
-             QByteArray("Failed to execute query: SELECT model\n\tFROM nowhere\n\tWHERE "
-                        "id = 'ВР'\nno such table: nowhere Unable to execute "
-                        "statement\n"));
-    if (message.isEmpty()) {
-        QVERIFY(boxes.texts.isEmpty());
-        QVERIFY(window.isVisible());
-    } else {
-        QCOMPARE(boxes.texts, QStringList{message});
-        QVERIFY(!window.isVisible());
+    void unusableCatalogue_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("empty") << QByteArray();
+        QTest::newRow("foreign")
+            << QByteArray("This is not a catalogue at all, just some words.\n").repeated(200);
+        QTest::newRow("truncated SQLite header") << QByteArray("SQLite format 3\0\x10\0", 19);
+        QTest::newRow("truncated catalogue")
+            << fileBytes(QStringLiteral(VORTEL_PROGRAM_DIR "fans.dat")).left(65536);
     }
-}
 
-void TestStartup::readWholeFile()
-{
-    TestCatalogue catalogue;
-    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
-    MainWindow window(catalogue.folder());
-    QCOMPARE(window.readWholeFile(catalogue.folder() + QStringLiteral("missing.txt")), QString());
+    void unusableCatalogue()
+    {
+        QFETCH(QByteArray, content);
+        TestCatalogue catalogue;
+        QFile file(catalogue.catalogueFile());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+        file.close();
+        BoxCloser boxes;
+        StderrCapture err;
+        QVERIFY(!MainWindow(catalogue.folder()).isValid());
+        QCOMPARE(boxes.texts, QStringList({QStringLiteral("Error loading tree data!"),
+                                           QStringLiteral("Error loading fan tree!")}));
+        QVERIFY(err.text().startsWith("Failed to execute query: SELECT id, class, leftValue, "
+                                      "rightValue, level FROM classes ORDER BY leftValue\n"));
+        QCOMPARE(fileBytes(catalogue.catalogueFile()), content);
+    }
 
-    const QString name = catalogue.folder() + QStringLiteral("zero.txt");
-    QFile file(name);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    static const char raw[] = "Вентилятор\r\nfirst\0second";
-    file.write(raw, sizeof raw - 1);
-    file.close();
-    QCOMPARE(window.readWholeFile(name), QStringLiteral("Вентилятор\r\nfirst"));
-}
+    void failedQueryDiagnosticAndReading_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no message") << QString();
+        QTest::newRow("with message") << QStringLiteral("Error showing fan table!");
+    }
+
+    void failedQueryDiagnosticAndReading()
+    {
+        QFETCH(QString, message);
+        TestCatalogue catalogue;
+        QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+        MainWindow window(catalogue.folder());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        BoxCloser boxes;
+        StderrCapture err;
+        QSqlQuery query;
+        query.prepare(QStringLiteral("SELECT model\n\tFROM nowhere\n\tWHERE id = 'ВР'"));
+        QVERIFY(!window.execSql(query, message));
+        QCOMPARE(err.text(), QByteArray("Failed to execute query: SELECT model\n\tFROM nowhere\n\t"
+                                        "WHERE id = 'ВР'\nno such table: nowhere Unable to "
+                                        "execute statement\n"));
+        QCOMPARE(boxes.texts, message.isEmpty() ? QStringList() : QStringList{message});
+        QCOMPARE(window.isVisible(), message.isEmpty());
+
+        // Whole-file reading stops at a zero byte.
+        QFile file(catalogue.folder() + QStringLiteral("zero.txt"));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        static const char raw[] = "Вентилятор\r\nfirst\0second";
+        file.write(raw, sizeof raw - 1);
+        file.close();
+        QCOMPARE(window.readWholeFile(file.fileName()), QStringLiteral("Вентилятор\r\nfirst"));
+    }
+};
 
 QTEST_MAIN(TestStartup)
 #include "tst_startup.moc"
