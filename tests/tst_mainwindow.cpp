@@ -3,6 +3,7 @@
 #include "FanPlot.h"
 #include "MainWindowProbe.h"
 #include "MatchingWidget.h"
+#include "OptionsDialog.h"
 #include "TestSupport.h"
 
 #include <QCheckBox>
@@ -79,6 +80,14 @@ private slots:
             QTest::keySequence(window.get(), QKeySequence(shortcut));
             QTRY_VERIFY(searchEdit->hasFocus());
         }
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL + Qt::Key_O));
+        QTRY_VERIFY(window->findChild<OptionsDialog*>()->isVisible());
+        window->findChild<OptionsDialog*>()->hide();
+        QApplication::setActiveWindow(window.get());
+        boxes.press = QStringLiteral("Escape");
+        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL + Qt::Key_P));
+        QCOMPARE(boxes.texts.takeLast(), QStringLiteral("What are we going to print?"));
+        boxes.press.clear();
 
         auto* matching = window->findChild<MatchingWidget*>();
         auto* plot = window->findChild<FanPlot*>();
