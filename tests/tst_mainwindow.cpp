@@ -209,10 +209,11 @@ private slots:
 
     void unwritableSettingsAreReported()
     {
-        // A folder in the settings file's place: the program cannot write it, even as root.
-        QVERIFY(QDir().mkpath(ini()));
+        // A folder takes the settings file's place while the program runs: it cannot write it,
+        // even as root, and finds out only when it saves at close.
         StderrCapture err;
         open(catalogue.folder());
+        QVERIFY(QDir().mkpath(ini()));
         window->close();
         window.reset();
         QDir(ini()).removeRecursively();
