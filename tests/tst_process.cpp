@@ -12,7 +12,9 @@ private slots:
     void initTestCase()
     {
         // Xvfb picks a free display and reports it, so parallel runs never collide.
-        xvfb.start("Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+        // No reset when the last client leaves: the next run would find the display gone.
+        xvfb.start("Xvfb", {"-displayfd", "1", "-noreset", "-screen", "0", "1280x1024x24",
+                            "-nolisten", "tcp"});
         QVERIFY2(xvfb.waitForStarted(5000), "Xvfb is missing: install the xvfb package");
         QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 10000);
         display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine()).trimmed();
