@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPageLayout>
+#include <QPainter>
 #include <QPen>
 #include <QPrinter>
 
@@ -410,7 +411,8 @@ void FanPlot::printPlot(QPrinter* printer, double* height)
     const QPageLayout page = printer->pageLayout();
     if (height && page.orientation() == QPageLayout::Portrait)
         *height = page.paintRectPixels(printer->resolution()).height() / 3.0;
-    renderer->renderTo(this, *printer);
+    QPainter painter(printer);
+    printPlot(&painter, QRectF(0, 0, printer->width(), printer->height()));
 }
 
 void FanPlot::printPlot(QPainter* painter, const QRectF& page)

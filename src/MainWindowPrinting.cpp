@@ -25,7 +25,7 @@ void drawDocument(QPainter& painter, QPrinter& printer, const QString& html, con
     QTextDocument document;
     document.setMetaInformation(QTextDocument::DocumentUrl, base.toString());
     document.documentLayout()->setPaintDevice(&printer);
-    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
+    const QSizeF page(printer.width(), printer.height());
     document.setPageSize(page);
     document.setHtml(html);
     for (int i = 0; i < document.pageCount(); ++i) {
@@ -110,9 +110,7 @@ void MainWindow::printPressed()
     const QUrl base = QUrl::fromLocalFile(programFolder);
     if (printPlotFlag) {
         startPage();
-        plot->printPlot(
-            &painter,
-            QRectF(QPointF(), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+        plot->printPlot(&painter, QRectF(0, 0, printer.width(), printer.height()));
         startPage();
         drawDocument(painter, printer, printedTable(), base);
     }
