@@ -220,6 +220,27 @@ private slots:
         QCOMPARE(numbers(values.mid(1, 2)), numbers(values.mid(3)));
     }
 
+    void powerWidened()
+    {
+        // Pressure rising with airflow starts at the foot of its scale, as power does: their
+        // first labels meet and the power scale spans 1 + 2 × 0.15 = 1.3 times as much, once.
+        auto span = [](bool markers, bool rising) {
+            FanPlot plot;
+            plot.setShowMarkers(markers);
+            FanCalculator fans[2] = {fan(1), fan(2)};
+            if (rising) // ψ = φ + 0.5
+                for (int id : {1, 2})
+                    fans[id - 1] = FanCalculator("M", {}, {0, 0, 0, 0, 0, 1, .5},
+                                                 {0, 0, 0, 0, .5, .05, .1}, 1, 1, 0.5, 1500, 5.5,
+                                                 20, 1.0, 1500, 1450.0, 0.1, 0.35, id, true, 32);
+            plotFans(plot, {fans[0], fans[1]});
+            const QwtScaleDiv div = plot.scaleDiv(PlotAxis::Power);
+            return div.upperBound() - div.lowerBound();
+        };
+        QCOMPARE(span(true, false), span(false, false));
+        QCOMPARE(span(true, true), 1.3 * span(false, true));
+    }
+
     void mouse_data()
     {
         // Canvas positions: p press, m move, r release (left button), c right click.
