@@ -704,11 +704,9 @@ void FanPlot::setWorkingPointFromMouse(const QPoint& pos)
 
 bool FanPlot::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != canvas())
-        return false;
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
-        type == QEvent::MouseButtonRelease) {
+    if (watched == canvas() && (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                                type == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         const bool left = mouse->button() == Qt::LeftButton;
         if (type == QEvent::MouseButtonPress && left) {
