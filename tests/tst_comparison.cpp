@@ -49,11 +49,14 @@ UPDATE models SET techInfo = '../css' WHERE id = 3;
 UPDATE fans SET url = 'file:///bin/sh' WHERE id = 5;
 UPDATE fans SET url = 'javascript:alert(1)' WHERE id = 6;
 )")));
-        for (const QString entry : {"vr80_75/purpose:Назначение ВР", "vr80_75/cond:Условия",
-                                    "vr80_75/sizes:Размеры", "vr300_45/sizes:Только размеры"}) {
-            QFile file(catalogue.folder() + "res/" + entry.section(':', 0, 0) + ".html");
+        for (const QString entry :
+             {"css/styles:p { color: #123456 }", "vr80_75/purpose:Назначение ВР",
+              "vr80_75/cond:Условия", "vr80_75/sizes:Размеры", "vr300_45/sizes:Только размеры"}) {
+            QFile file(catalogue.folder() + "res/" + entry.section(':', 0, 0) +
+                       (entry.startsWith("css") ? ".css" : ".html"));
             QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
-            file.write("<p>" + entry.section(':', 1).toUtf8() + "</p>");
+            const QByteArray text = entry.section(':', 1).toUtf8();
+            file.write(entry.startsWith("css") ? text : "<p>" + text + "</p>");
         }
         for (const char* scheme : {"file", "http", "https", "mailto"})
             QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "opened");
@@ -133,6 +136,7 @@ UPDATE fans SET url = 'javascript:alert(1)' WHERE id = 6;
         QStringList texts{browser->toPlainText()}; // empty
         select({1, 3});
         QVERIFY(browser->toHtml().contains("href=\"" + file("pdf/vr80_75.pdf")));
+        QVERIFY(browser->toHtml().contains("color:#123456")); // the stylesheet beside the program
         QSignalSpy rebuilt(browser, &QTextBrowser::textChanged);
         const QList<QList<int>> steps = {{}, {5}, {5}, {1, 3, 9}, {9, 5}, {5, 7}};
         for (int step = 0; step < steps.size(); ++step) {
