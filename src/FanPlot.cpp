@@ -284,7 +284,11 @@ void FanPlot::updatePlot()
     drawAxes();
 
     if (showMarkers) {
-        bool mayWiden = true;
+        // The power scale is widened once, after all labels, when a pressure label and a power
+        // label of any fan would meet; the labels sit at data points, so they follow the scale.
+        bool labelsMeet = false;
+        const QwtScaleMap pressureMap = canvasMap(pAxis.pos);
+        const QwtScaleMap powerMap = canvasMap(nAxis.pos);
         for (const FanCalculator& fan : qAsConst(fanList)) {
             fillScratch(fan);
             const QVector<double>& q = fan.get_Q_values();
@@ -304,19 +308,15 @@ void FanPlot::updatePlot()
             if (hasPower)
                 addLabel(powerStart, nAxis.pos, fan.get_Ncons_label_left(), Qt::AlignLeft);
 
-            if (!hasPressure || !hasPower || !mayWiden)
-                continue;
-            // Widen the power scale once when a pressure label and a power label would meet.
-            const QwtScaleMap pressureMap = canvasMap(pAxis.pos);
-            const QwtScaleMap powerMap = canvasMap(nAxis.pos);
             const double length = pressureMap.pDist();
-            const double gap = std::abs(pressureMap.transform(pressureStart.y()) -
-                                        powerMap.transform(powerStart.y()));
-            if (length > 0.0 && gap / length < 0.02) {
-                widenPowerRange(minN, maxN, logScale);
-                drawAxes();
-                mayWiden = false;
-            }
+            if (hasPressure && hasPower && length > 0.0 &&
+                std::abs(pressureMap.transform(pressureStart.y()) -
+                         powerMap.transform(powerStart.y())) < 0.02 * length)
+                labelsMeet = true;
+        }
+        if (labelsMeet) {
+            widenPowerRange(minN, maxN, logScale);
+            drawAxes();
         }
     }
 
@@ -704,11 +704,9 @@ void FanPlot::setWorkingPointFromMouse(const QPoint& pos)
 
 bool FanPlot::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != canvas())
-        return false;
     const QEvent::Type type = event->type();
-    if (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
-        type == QEvent::MouseButtonRelease) {
+    if (watched == canvas() && (type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
+                                type == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         const bool left = mouse->button() == Qt::LeftButton;
         if (type == QEvent::MouseButtonPress && left) {

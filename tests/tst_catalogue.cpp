@@ -16,157 +16,149 @@ class TestCatalogueSql : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void queries();
-    void condition_data();
-    void condition();
-    void everyConditionIsOneQuotedLiteralPerClause();
+    void initTestCase()
+    {
+        QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
+        db.setDatabaseName(catalogue.catalogueFile());
+        QVERIFY(db.open());
+    }
+
+    void cleanupTestCase() { QSqlDatabase::database().close(); }
+
+    // Values as the small catalogue holds them (see TestCatalogue::smallContent).
+    void queries()
+    {
+        using namespace CatalogueQueries;
+        QSqlQuery query;
+        QVERIFY(query.exec(MainWindow::fanTableBaseQuery + treeNodeCondition(12, 23)));
+        QVERIFY(query.next());
+        QCOMPARE(query.record().count(), int(FanColumnCount));
+        QCOMPARE(query.value(FanId).toInt(), 1);
+        QCOMPARE(query.value(FanModel).toString(), QStringLiteral("ВР80-75"));
+        QCOMPARE(query.value(FanA1 + 4).toDouble(), -2.0); // a5
+        QCOMPARE(query.value(FanB1 + 6).toDouble(), 0.1);  // b7
+        QCOMPARE(query.value(FanRealSpeed).toInt(), 1400);
+        QCOMPARE(query.value(FanQ).toString(), QStringLiteral("1250,5 - 4000,5"));
+        QCOMPARE(query.value(FanP).toString(), QStringLiteral("300 - 500"));
+
+        // A missing dimension or weight reads as the quoted stand-in text; fan 10 has no motor.
+        QVERIFY(query.exec(
+            comparison(comparisonBase.arg(QStringLiteral("'Ask manager'")), {"2", "10"})));
+        QVERIFY(query.next());
+        QCOMPARE(query.record().count(), int(CmpColumnCount));
+        QCOMPARE(query.value(CmpLength).toString(), QStringLiteral("Ask manager"));
+        QCOMPARE(query.value(CmpUrl).toString(), QStringLiteral("https://vortel.example/order/2"));
+        QCOMPARE(query.value(CmpId).toInt(), 2);
+        QVERIFY(!query.next());
+
+        QVERIFY(query.exec(techInfoModels({"1", "5", "2"})));
+        QStringList models;
+        while (query.next())
+            models.append(query.value(0).toString());
+        QCOMPARE(models, (QStringList{"vr80_75", "vkr"}));
+        QVERIFY(query.exec(descriptionPdf(9)) && query.next());
+        QCOMPARE(query.value(0).toString(), QStringLiteral("vr300_45"));
+        QVERIFY(query.exec(filterValues(QStringLiteral("e.speed")).arg(treeNodeCondition(1, 30))));
+        QStringList speeds;
+        while (query.next())
+            speeds.append(query.value(0).toString());
+        QCOMPARE(speeds, (QStringList{"1000", "1500", "3000"}));
+    }
+
+    void condition_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("condition");
+
+        const QString vkr = QStringLiteral("mod.model LIKE 'ВКР%' \n");
+        const QString d4 = QStringLiteral(" AND f.diameter = '4' \n");
+        const QString zh = QStringLiteral(" AND mat.material = 'Ж' \n");
+        const QString none = QStringLiteral("1 = 0");
+        QTest::newRow("lower case model") << "вкр" << vkr;
+        QTest::newRow("hyphen") << "ВКР-4" << vkr + d4;
+        QTest::newRow("blank") << "ВКР 4" << vkr + d4;
+        QTest::newRow("nothing between") << "ВКР4" << vkr + d4;
+        QTest::newRow("comma") << "вкр-3,15" << vkr + " AND f.diameter = '3.15' \n";
+        QTest::newRow("point") << "ВКР-3.15" << vkr + " AND f.diameter = '3.15' \n";
+        QTest::newRow("diameter only") << "4"
+                                       << "f.diameter = '4' \n";
+        QTest::newRow("material") << "ВКР-4Ж" << vkr + d4 + zh;
+        QTest::newRow("lower material") << "вкр-4ж" << vkr + d4 + zh;
+        QTest::newRow("class") << "ВКР-4Ж крышные"
+                               << vkr + d4 + zh + " AND cl.class LIKE 'Крышные%' \n";
+        QTest::newRow("class of two words")
+            << "ВКР-4Ж КРЫШНЫЕ осевые" << vkr + d4 + zh + " AND cl.class LIKE 'Крышные осевые%' \n";
+        QTest::newRow("scheme short")
+            << "ВКР-4Ж сх 1" << vkr + d4 + zh + " AND cl.class = 'Схема 1' \n";
+        QTest::newRow("scheme word")
+            << "ВКР-4Ж СХЕМА5" << vkr + d4 + zh + " AND cl.class = 'Схема 5' \n";
+        QTest::newRow("not a diameter: model") << "ВКР-999"
+                                               << "mod.model LIKE 'ВКР-999%' \n";
+        QTest::newRow("series") << "ВР80-75"
+                                << "mod.model LIKE 'ВР80-75%' \n";
+        QTest::newRow("series and size") << "ВР80-75-4"
+                                         << "mod.model LIKE 'ВР80-75%' \n" + d4;
+        QTest::newRow("parentheses") << "ВКОП(Ф)-4"
+                                     << "mod.model LIKE 'ВКОП(Ф)%' \n" + d4;
+        QTest::newRow("surrounding blanks") << "  вкр-4  " << vkr + d4;
+        QTest::newRow("not a diameter: digits") << "999" << none;
+        QTest::newRow("4.0 is not 4") << "4.0" << none;
+        QTest::newRow("blank before material") << "ВКР-4 Ж" << none;
+        QTest::newRow("blank in series") << "ВР 80-75" << none;
+        QTest::newRow("empty") << "" << none;
+        QTest::newRow("quote") << "ВКР'" << none;
+        QTest::newRow("percent") << "ВКР%" << none;
+    }
+
+    void condition()
+    {
+        QFETCH(QString, typed);
+        const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"),
+                                    QStringLiteral("6.3")};
+        QTEST(SearchGrammar::condition(typed, diameters), "condition");
+    }
+
+    // Whatever is typed, SQLite accepts the condition, and each clause holds exactly one quoted
+    // literal: nothing typed can end a literal early.
+    void everyConditionIsOneQuotedLiteralPerClause()
+    {
+        QStringList inputs = {"''; DROP TABLE fans; --",
+                              "ВКР-4Ж' OR '1'='1",
+                              "ВКР-4Ж сх 1'",
+                              "ВКР-4Ж " + QString(5000, QChar(0x044F)),
+                              QString(10000, '9'),
+                              "Вкр-4ж\tсх\t1",
+                              "вр80-75-4",
+                              "3,15"};
+        const QString alphabet =
+            QStringLiteral("ВКРОПФЖДУсхемаabcxyz0123456789 -.,'\"%_;()=\\\t\n*/ёЁ");
+        QRandomGenerator random(20261206);
+        for (int i = 0; i < 300; ++i) {
+            QString text;
+            const int length = random.bounded(1, 24);
+            for (int c = 0; c < length; ++c)
+                text.append(alphabet.at(random.bounded(alphabet.size())));
+            inputs.append(text);
+        }
+        const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"),
+                                    QStringLiteral("5")};
+        QSqlQuery query;
+        int found = 0;
+        for (const QString& text : qAsConst(inputs)) {
+            const QString condition = SearchGrammar::condition(text, diameters);
+            const int clauses = condition.count(QStringLiteral(" \n"));
+            QVERIFY2(condition.count(QLatin1Char('\'')) == 2 * clauses, qPrintable(text));
+            QVERIFY2(query.exec(MainWindow::fanTableBaseQuery + condition),
+                     qPrintable(text + QStringLiteral(" -> ") + query.lastError().text()));
+            found += query.next() ? 1 : 0;
+        }
+        QVERIFY(found > 0); // real designations reach real fans
+    }
 
 private:
     TestCatalogue catalogue;
 };
-
-void TestCatalogueSql::initTestCase()
-{
-    QVERIFY(catalogue.build(TestCatalogue::smallContent()));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"));
-    db.setDatabaseName(catalogue.catalogueFile());
-    QVERIFY(db.open());
-}
-
-void TestCatalogueSql::cleanupTestCase()
-{
-    QSqlDatabase::database().close();
-}
-
-// Values as the small catalogue holds them (see TestCatalogue::smallContent).
-void TestCatalogueSql::queries()
-{
-    using namespace CatalogueQueries;
-    QSqlQuery query;
-    QVERIFY(query.exec(MainWindow::fanTableBaseQuery + treeNodeCondition(12, 23)));
-    QVERIFY(query.next());
-    QCOMPARE(query.record().count(), int(FanColumnCount));
-    QCOMPARE(query.value(FanId).toInt(), 1);
-    QCOMPARE(query.value(FanModel).toString(), QStringLiteral("ВР80-75"));
-    QCOMPARE(query.value(FanA1 + 4).toDouble(), -2.0); // a5
-    QCOMPARE(query.value(FanB1 + 6).toDouble(), 0.1);  // b7
-    QCOMPARE(query.value(FanRealSpeed).toInt(), 1400);
-    QCOMPARE(query.value(FanQ).toString(), QStringLiteral("1250,5 - 4000,5"));
-    QCOMPARE(query.value(FanP).toString(), QStringLiteral("300 - 500"));
-
-    // A missing dimension or weight reads as the quoted stand-in text; fan 10 has no motor.
-    QVERIFY(
-        query.exec(comparison(comparisonBase.arg(QStringLiteral("'Ask manager'")), {"2", "10"})));
-    QVERIFY(query.next());
-    QCOMPARE(query.record().count(), int(CmpColumnCount));
-    QCOMPARE(query.value(CmpLength).toString(), QStringLiteral("Ask manager"));
-    QCOMPARE(query.value(CmpUrl).toString(), QStringLiteral("https://vortel.example/order/2"));
-    QCOMPARE(query.value(CmpId).toInt(), 2);
-    QVERIFY(!query.next());
-
-    QVERIFY(query.exec(techInfoModels({"1", "5", "2"})));
-    QStringList models;
-    while (query.next())
-        models.append(query.value(0).toString());
-    QCOMPARE(models, (QStringList{"vr80_75", "vkr"}));
-    QVERIFY(query.exec(descriptionPdf(9)) && query.next());
-    QCOMPARE(query.value(0).toString(), QStringLiteral("vr300_45"));
-    QVERIFY(query.exec(filterValues(QStringLiteral("e.speed")).arg(treeNodeCondition(1, 30))));
-    QStringList speeds;
-    while (query.next())
-        speeds.append(query.value(0).toString());
-    QCOMPARE(speeds, (QStringList{"1000", "1500", "3000"}));
-}
-
-void TestCatalogueSql::condition_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("condition");
-
-    const QString vkr = QStringLiteral("mod.model LIKE 'ВКР%' \n");
-    const QString d4 = QStringLiteral(" AND f.diameter = '4' \n");
-    const QString zh = QStringLiteral(" AND mat.material = 'Ж' \n");
-    const QString none = QStringLiteral("1 = 0");
-    QTest::newRow("lower case model") << "вкр" << vkr;
-    QTest::newRow("hyphen") << "ВКР-4" << vkr + d4;
-    QTest::newRow("blank") << "ВКР 4" << vkr + d4;
-    QTest::newRow("nothing between") << "ВКР4" << vkr + d4;
-    QTest::newRow("comma") << "вкр-3,15" << vkr + " AND f.diameter = '3.15' \n";
-    QTest::newRow("point") << "ВКР-3.15" << vkr + " AND f.diameter = '3.15' \n";
-    QTest::newRow("diameter only") << "4"
-                                   << "f.diameter = '4' \n";
-    QTest::newRow("material") << "ВКР-4Ж" << vkr + d4 + zh;
-    QTest::newRow("lower material") << "вкр-4ж" << vkr + d4 + zh;
-    QTest::newRow("class") << "ВКР-4Ж крышные"
-                           << vkr + d4 + zh + " AND cl.class LIKE 'Крышные%' \n";
-    QTest::newRow("class of two words")
-        << "ВКР-4Ж КРЫШНЫЕ осевые" << vkr + d4 + zh + " AND cl.class LIKE 'Крышные осевые%' \n";
-    QTest::newRow("scheme short") << "ВКР-4Ж сх 1"
-                                  << vkr + d4 + zh + " AND cl.class = 'Схема 1' \n";
-    QTest::newRow("scheme word") << "ВКР-4Ж СХЕМА5"
-                                 << vkr + d4 + zh + " AND cl.class = 'Схема 5' \n";
-    QTest::newRow("not a diameter: model") << "ВКР-999"
-                                           << "mod.model LIKE 'ВКР-999%' \n";
-    QTest::newRow("series") << "ВР80-75"
-                            << "mod.model LIKE 'ВР80-75%' \n";
-    QTest::newRow("series and size") << "ВР80-75-4"
-                                     << "mod.model LIKE 'ВР80-75%' \n" + d4;
-    QTest::newRow("parentheses") << "ВКОП(Ф)-4"
-                                 << "mod.model LIKE 'ВКОП(Ф)%' \n" + d4;
-    QTest::newRow("surrounding blanks") << "  вкр-4  " << vkr + d4;
-    QTest::newRow("not a diameter: digits") << "999" << none;
-    QTest::newRow("4.0 is not 4") << "4.0" << none;
-    QTest::newRow("blank before material") << "ВКР-4 Ж" << none;
-    QTest::newRow("blank in series") << "ВР 80-75" << none;
-    QTest::newRow("empty") << "" << none;
-    QTest::newRow("quote") << "ВКР'" << none;
-    QTest::newRow("percent") << "ВКР%" << none;
-}
-
-void TestCatalogueSql::condition()
-{
-    QFETCH(QString, typed);
-    const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("6.3")};
-    QTEST(SearchGrammar::condition(typed, diameters), "condition");
-}
-
-// Whatever is typed, SQLite accepts the condition, and each clause holds exactly one quoted
-// literal: nothing typed can end a literal early.
-void TestCatalogueSql::everyConditionIsOneQuotedLiteralPerClause()
-{
-    QStringList inputs = {"''; DROP TABLE fans; --",
-                          "ВКР-4Ж' OR '1'='1",
-                          "ВКР-4Ж сх 1'",
-                          "ВКР-4Ж " + QString(5000, QChar(0x044F)),
-                          QString(10000, '9'),
-                          "Вкр-4ж\tсх\t1",
-                          "вр80-75-4",
-                          "3,15"};
-    const QString alphabet =
-        QStringLiteral("ВКРОПФЖДУсхемаabcxyz0123456789 -.,'\"%_;()=\\\t\n*/ёЁ");
-    QRandomGenerator random(20261206);
-    for (int i = 0; i < 300; ++i) {
-        QString text;
-        const int length = random.bounded(1, 24);
-        for (int c = 0; c < length; ++c)
-            text.append(alphabet.at(random.bounded(alphabet.size())));
-        inputs.append(text);
-    }
-    const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"), QStringLiteral("5")};
-    QSqlQuery query;
-    int found = 0;
-    for (const QString& text : qAsConst(inputs)) {
-        const QString condition = SearchGrammar::condition(text, diameters);
-        const int clauses = condition.count(QStringLiteral(" \n"));
-        QVERIFY2(condition.count(QLatin1Char('\'')) == 2 * clauses, qPrintable(text));
-        QVERIFY2(query.exec(MainWindow::fanTableBaseQuery + condition),
-                 qPrintable(text + QStringLiteral(" -> ") + query.lastError().text()));
-        found += query.next() ? 1 : 0;
-    }
-    QVERIFY(found > 0); // real designations reach real fans
-}
 
 QTEST_GUILESS_MAIN(TestCatalogueSql)
 #include "tst_catalogue.moc"

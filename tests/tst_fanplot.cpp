@@ -124,14 +124,15 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QPointF>("point");
         QTest::addColumn<QStringList>("items"); // the working point's lines, cross and label
-        // Its lines run twice as far as the scales, from 0 to 1000 and 390 to 610 (400 to 600
-        // and 5 %), not below 0.00001: 2 × 0 − 1000 gives 0.00001, 2 × 390 − 610 gives 170.
+        // Its lines run twice as far as the scales, from 600 to 1000 and 390 to 610 (400 to 600
+        // and 5 %): 2 × 600 − 1000 gives 200, 2 × 390 − 610 gives 170.
         QTest::newRow("300 °C")
             << 300 << QLocale(QLocale::Russian, QLocale::Russia) << QPointF(12500, 850.5678)
-            << QStringList{"#000000-- 1e-05 850.568 2000 850.568", "#000000-- 12500 170 12500 1220",
+            << QStringList{"#000000-- 200 850.568 2000 850.568", "#000000-- 12500 170 12500 1220",
                            "#a349a4 #000000 12500 850.568 2",
                            "Q: 12\u00a0500 m³/h\nP: 850,568 Pa #ffffa0 12500 850.568 10"};
-        // Airflow 0 has no place on a log scale, here from 1 to 100: only the pressure's line.
+        // Airflow 0 has no place on a log scale, here from 1 to 100: only the pressure's line,
+        // not below 0.00001 (2 × 1 − 100 is negative).
         QTest::newRow("600 °C, log")
             << 600 << QLocale::c() << QPointF(0, 500) << QStringList{"#000000-- 1e-05 500 200 500"};
     }
@@ -177,9 +178,11 @@ private slots:
             return QPointF(widget->y() + map.p1(), widget->y() + map.p2());
         };
         QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2));
+        QVERIFY(plot.axisWidget(QwtPlot::yRight)->isVisible() &&
+                plot.axisWidget(QwtPlot::xTop)->isVisible());
         plot.setLeftMargin(0.0);
         plot.setRightMargin(0.0);
-        plot.PNQ_Xaxes(0, 1000);
+        plot.PNQ_Xaxes(log ? 0 : 600, 1000);
         plot.PNQ_YLaxes(400, 600);
         plot.setWorkingPoint(point.x(), point.y());
         plot.showWorkingPoint();
@@ -218,6 +221,27 @@ private slots:
         QFETCH(QList<double>, values);
         FanPlot::widenPowerRange(values[1], values[2], values[0]);
         QCOMPARE(numbers(values.mid(1, 2)), numbers(values.mid(3)));
+    }
+
+    void powerWidened()
+    {
+        // Pressure rising with airflow starts at the foot of its scale, as power does: their
+        // first labels meet and the power scale spans 1 + 2 × 0.15 = 1.3 times as much, once.
+        auto span = [](bool markers, bool rising) {
+            FanPlot plot;
+            plot.setShowMarkers(markers);
+            FanCalculator fans[2] = {fan(1), fan(2)};
+            if (rising) // ψ = φ + 0.5
+                for (int id : {1, 2})
+                    fans[id - 1] = FanCalculator("M", {}, {0, 0, 0, 0, 0, 1, .5},
+                                                 {0, 0, 0, 0, .5, .05, .1}, 1, 1, 0.5, 1500, 5.5,
+                                                 20, 1.0, 1500, 1450.0, 0.1, 0.35, id, true, 32);
+            plotFans(plot, {fans[0], fans[1]});
+            const QwtScaleDiv div = plot.scaleDiv(PlotAxis::Power);
+            return div.upperBound() - div.lowerBound();
+        };
+        QCOMPARE(span(true, false), span(false, false));
+        QCOMPARE(span(true, true), 1.3 * span(false, true));
     }
 
     void mouse_data()
