@@ -108,6 +108,9 @@ MainWindow::~MainWindow()
 
 bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
 {
+    // The rest of an action whose query ended the run is not worth a busy wait on a locked file.
+    if (runEnded)
+        return false;
     // A statement that failed to prepare already holds the driver's reason; running it anyway
     // would replace that with "No query".
     if (!query.lastError().isValid() && query.exec())
@@ -118,8 +121,11 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     std::fprintf(stderr, "%s\n", diagnostic.toUtf8().constData());
     std::fflush(stderr);
 
-    if (!errorMessage.isEmpty()) {
+    // One box ends the run; the queries of the same action that still follow only leave their
+    // diagnostics. Before construction has finished the close is refused and the start goes on.
+    if (!errorMessage.isEmpty() && !runEnded) {
         QMessageBox::critical(this, QString(), errorMessage, QMessageBox::Ok);
+        runEnded = constructed;
         close();
     }
     return false;

@@ -128,6 +128,8 @@ private:
     // Environment.
     bool valid = true;
     bool constructed = false;
+    // A failed query has told the user and closed the window.
+    bool runEnded = false;
     const QString productName;
     const QString titleText;
     const QString dbFileName;

@@ -5,6 +5,7 @@
 #include "OptionsDialog.h"
 
 #include <QCloseEvent>
+#include <QDataStream>
 #include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -36,6 +37,20 @@ const QString windowStateKey = QStringLiteral("WindowState");
 const QString geometryKey = QStringLiteral("Geometry");
 const QString treeSplitterKey = QStringLiteral("TreeParamHorSplitterState");
 const QString tableSplitterKey = QStringLiteral("TabsTableVerSplitterState");
+
+// QSplitter::restoreState trusts the size count it reads and reserves that much memory first;
+// a damaged settings file could ask for gigabytes. A saved state lists one size per widget.
+bool restoreSplitter(QSplitter* splitter, const QByteArray& state)
+{
+    QDataStream stream(state);
+    qint32 marker = 0;
+    qint32 version = 0;
+    quint32 sizeCount = 0;
+    stream >> marker >> version >> sizeCount;
+    if (stream.status() != QDataStream::Ok || sizeCount > quint32(splitter->count()))
+        return false;
+    return splitter->restoreState(state);
+}
 
 } // namespace
 
@@ -137,13 +152,14 @@ void MainWindow::ssFanChosen(QString fanName)
         return;
     stackedWidget->setCurrentIndex(1);
     stackedWidget->removeWidget(startPage);
-    // The click that brought us here is still being delivered to a picture on the page.
-    startPage->deleteLater();
+    // The click that brought us here is still being delivered to a picture on the page, and the
+    // choice below may run a message box whose event loop would delete the page under it.
+    QWidget* leftPage = startPage;
     startPage = nullptr;
 
     const QString tableSplitterFullKey = QStringLiteral("MainWindow/") + tableSplitterKey;
     if (settings->contains(tableSplitterFullKey))
-        tabsTableSplitter->restoreState(settings->value(tableSplitterFullKey).toByteArray());
+        restoreSplitter(tabsTableSplitter, settings->value(tableSplitterFullKey).toByteArray());
 
     QTreeWidgetItem* root = fansTree->topLevelItem(0);
     for (int i = 0; root && i < root->childCount(); ++i) {
@@ -154,6 +170,7 @@ void MainWindow::ssFanChosen(QString fanName)
             break;
         }
     }
+    leftPage->deleteLater();
 }
 
 void MainWindow::openOptions()
@@ -199,17 +216,22 @@ void MainWindow::restoreWindowState()
         const QRect fallback(200, 200, 800, 600);
         QRect rect = settings->value(geometryKey, fallback).toRect();
         // A geometry on a monitor that is gone would leave the window where nobody sees it.
-        bool onScreen = false;
-        for (const QScreen* screen : QGuiApplication::screens())
-            onScreen = onScreen || screen->availableGeometry().intersects(rect);
-        if (!onScreen || !rect.isValid())
+        const QScreen* home = nullptr;
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            if (!home && screen->availableGeometry().intersects(rect))
+                home = screen;
+        }
+        // Nor may it be larger than that screen: a window system cannot paint one that big.
+        if (!home || !rect.isValid())
             rect = fallback;
+        else
+            rect.setSize(rect.size().boundedTo(home->availableGeometry().size()));
         setGeometry(rect);
     }
     // Without a saved state the tree gets 35 % once the splitter has its real width.
     treeSplitterDefaultPending =
         !settings->contains(treeSplitterKey) ||
-        !treeParamSplitter->restoreState(settings->value(treeSplitterKey).toByteArray());
+        !restoreSplitter(treeParamSplitter, settings->value(treeSplitterKey).toByteArray());
     if (treeSplitterDefaultPending)
         treeParamSplitter->installEventFilter(this);
     settings->endGroup();

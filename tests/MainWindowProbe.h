@@ -2,6 +2,8 @@
 
 #include "MainWindow.h"
 
+#include <QSqlQueryModel>
+
 // Test access to the window's selection state, which a user sees only through its effects;
 // MainWindow befriends it, and only tests and benchmarks include it.
 struct MainWindowProbe
@@ -9,4 +11,9 @@ struct MainWindowProbe
     static QString baseCondition(const MainWindow& window) { return window.baseCondition; }
     static QStringList comparedFanIds(const MainWindow& window) { return window.cmpFanIds; }
     static QList<FanParameter*> filters(const MainWindow& window) { return window.params; }
+    // What follows WHERE in the query the fan table last ran.
+    static QString tableCondition(const MainWindow& window)
+    {
+        return window.queryModel->query().lastQuery().mid(MainWindow::fanTableBaseQuery.size());
+    }
 };

@@ -1,0 +1,220 @@
+#include "FanPlot.h"
+#include "MatchingWidget.h"
+#include "OptionsDialog.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <qwt_scale_div.h>
+
+#include <functional>
+#include <unistd.h>
+
+// Catalogues, settings and folders damaged, foreign, locked, inconsistent or out of range: the
+// program tells or carries on, and never crashes, shows an unnumber or changes the catalogue.
+class TestBadInput : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<TestCatalogue> catalogue;
+    QStringList boxes;
+    QByteArray err;
+    bool valid = false;
+
+    // The small catalogue without the schema's constraints, then `change`.
+    bool build(const QString& change)
+    {
+        QString sql = TestCatalogue::smallContent();
+        const QString relax = "ALTER TABLE %1 RENAME TO t; CREATE TABLE %1 AS SELECT * FROM t;";
+        for (const char* table : {"fans", "classes", "engines", "materials", "models"})
+            sql += relax.arg(table) + "DROP TABLE t;\n";
+        return catalogue->build(sql + change);
+    }
+
+    // A session: start, the root chosen, every listed fan selected, every tab shown, options
+    // opened, close. Where no box appeared, the table is SQLite's answer and shows no unnumber.
+    void session(const std::function<void()>& afterStart = [] {})
+    {
+        const QByteArray before = fileBytes(catalogue->catalogueFile());
+        BoxCloser closer;
+        StderrCapture capture;
+        MainWindow window(catalogue->folder());
+        afterStart();
+        if (window.isValid()) {
+            window.show();
+            leaveStartPage(window, 2);
+            auto* tree = window.findChild<QTreeWidget*>();
+            tree->setCurrentItem(tree->topLevelItem(0));
+            auto* table = window.findChild<QTableView*>();
+            for (int row = 0; window.isVisible() && row < table->model()->rowCount(); ++row)
+                table->selectRow(row);
+            auto* tabs = window.findChild<QTabWidget*>();
+            for (int tab = 0; window.isVisible() && tab < tabs->count(); ++tab)
+                tabs->setCurrentIndex(tab);
+            menuAction(window, "&Options")->trigger();
+            if (closer.texts.isEmpty())
+                verifyShown(window);
+            window.close();
+        }
+        boxes = closer.texts;
+        err = capture.text();
+        valid = window.isValid();
+        QCOMPARE(fileBytes(catalogue->catalogueFile()), before);
+    }
+
+    void verifyShown(const MainWindow& window)
+    {
+        QCOMPARE(tableIds(window),
+                 sqliteFanIds(catalogue->catalogueFile(), MainWindowProbe::baseCondition(window)));
+        const auto* plot = window.findChild<FanPlot*>();
+        QString shown = window.findChild<QTextBrowser*>()->toPlainText();
+        for (int axis = 0; axis < PlotAxis::Count && !plot->fans().isEmpty(); ++axis)
+            shown += QString(" %1 %2")
+                         .arg(plot->scaleDiv(axis).lowerBound())
+                         .arg(plot->scaleDiv(axis).upperBound());
+        for (const QTableView* view : window.findChildren<QTableView*>())
+            for (int r = 0; r < view->model()->rowCount(); ++r)
+                for (int c = 0; c < view->model()->columnCount(); ++c)
+                    shown += ' ' + view->model()->index(r, c).data().toString();
+        QVERIFY2(!shown.contains(QRegularExpression("(?i)\\b(nan|inf)\\b")), qPrintable(shown));
+        const auto* dialog = window.findChild<OptionsDialog*>();
+        QVERIFY(dialog->isVisible() && QGuiApplication::screenAt(dialog->pos()) &&
+                window.width() < 5000); // a saved 2^31 - 1 is not taken
+        const auto* matching = window.findChild<MatchingWidget*>();
+        QVERIFY(qIsFinite(matching->pMatchValue() + matching->qMatchValue()) &&
+                matching->pDeviationValue() >= 0 && matching->qDeviationValue() >= 0);
+    }
+
+private slots:
+    void init() { catalogue = std::make_unique<TestCatalogue>(); }
+
+    void catalogues_data()
+    {
+        QTest::addColumn<QString>("sql");          // run on the small catalogue, or its bytes
+        QTest::addColumn<QString>("lock");         // another process's write, at start or later
+        QTest::addColumn<QStringList>("expected"); // every box of the session
+        const QStringList tree{"Error loading tree data!", "Error loading fan tree!"};
+        const QString cmp = "Error showing comparison table!", table = "Error showing fan table!";
+        const auto row = [](const char* name, const QStringList& boxes, const QString& change,
+                            const char* lock = "") {
+            QTest::newRow(name) << change << QString(lock) << boxes;
+        };
+        // clang-format off: one row a case
+        // clang-format off
+        row("truncated in the middle", tree, "half");
+        row("no classes table", tree, "DROP TABLE classes;");
+        row("no engines table", {cmp, table}, "DROP TABLE engines;");
+        row("no fans.diameter", {cmp}, "ALTER TABLE fans DROP COLUMN diameter;");
+        row("no models.c", {table}, "ALTER TABLE models DROP COLUMN c;");
+        row("no classes rows", {}, "DELETE FROM classes;");
+        row("text in numbers", {}, "UPDATE fans SET diameter = 'big', rev = 'fast', q_min = 'x';"
+            "UPDATE models SET a7 = 'high', b = 'wide', phi_max = 'end'; UPDATE engines SET "
+            "power = 'strong', speed = 'quick'; UPDATE materials SET temperature = 'hot';");
+        row("NULL in every column read", {}, "UPDATE fans SET diameter = NULL, nominal = NULL, "
+            "rev = NULL, q_min = NULL, q_max = NULL, p_min = NULL, p_max = NULL, url = NULL;"
+            "UPDATE models SET model = NULL, a1 = NULL, a2 = NULL, a3 = NULL, a4 = NULL, a5 = "
+            "NULL, a6 = NULL, a7 = NULL, b1 = NULL, b2 = NULL, b3 = NULL, b4 = NULL, b5 = NULL, "
+            "b6 = NULL, b7 = NULL, phi_min = NULL, phi_max = NULL, b = NULL, c = NULL, pdf = "
+            "NULL, techInfo = NULL; UPDATE engines SET power = NULL, speed = NULL, realSpeed = "
+            "NULL; UPDATE materials SET material = NULL, temperature = NULL;"
+            "UPDATE classes SET class = NULL WHERE id > 1;");
+        row("NULL class bounds", {}, "UPDATE classes SET leftValue = NULL, rightValue = NULL, "
+            "level = NULL WHERE id IN (4, 6);");
+        row("dangling references", {}, "UPDATE fans SET model_id = 77 WHERE id = 1; UPDATE fans "
+            "SET class_id = 77 WHERE id = 2; UPDATE fans SET material_id = 77 WHERE id = 3;"
+            "DELETE FROM engines WHERE id = 3;");
+        row("first row deeper than the root", {}, "UPDATE classes SET level = 3 WHERE id <= 2;");
+        row("levels jump down by several", {}, "UPDATE classes SET level = level + 4 * (id % 3);");
+        row("zero sizes and speeds", {}, "UPDATE fans SET diameter = 0, rev = 0, nominal = 0;"
+            "UPDATE engines SET speed = 0, power = 0; UPDATE models SET b = 0, c = 0;");
+        row("negative sizes and speeds", {}, "UPDATE fans SET diameter = -4, rev = -1400; UPDATE "
+            "engines SET speed = -1500; UPDATE models SET b = -0.5, c = -0.6;");
+        row("write pending at start", {}, "", "BEGIN IMMEDIATE; UPDATE fans SET rev = 1;");
+        row("exclusive lock at start", tree, "", "BEGIN EXCLUSIVE;");
+        row("exclusive lock while used", {table}, "", "later BEGIN EXCLUSIVE;");
+    }
+
+    // Where the outcome is set: the tree boxes and no start for an unreadable tree, one box and
+    // the window closed for a failed table query; else a working window. Readers go on while
+    // another process prepares a change, and fail once it takes the file (after a busy timeout).
+    void catalogues()
+    {
+        QFETCH(QString, sql);
+        QFETCH(QString, lock);
+        QFETCH(QStringList, expected);
+        const QString file = catalogue->catalogueFile();
+        QVERIFY(sql == "half" ? QFile::copy(VORTEL_PROGRAM_DIR "fans.dat", file) &&
+                                    QFile::resize(file, QFileInfo(file).size() / 2)
+                              : build(sql));
+        QProcess writer;
+        const std::function<void()> hold = [&] {
+            writer.start("sqlite3", {file});
+            writer.write(".timeout 20000\n" + lock.mid(lock.indexOf("BEGIN")).toUtf8());
+            writer.write(";SELECT 1;\n");
+            QVERIFY(writer.waitForReadyRead() && writer.readAll() == "1\n");
+        };
+        if (!lock.isEmpty() && !lock.startsWith("later"))
+            hold();
+        session(lock.startsWith("later") ? hold : [] {});
+        if (!lock.isEmpty()) {
+            writer.write("ROLLBACK;\n.quit\n");
+            QVERIFY(writer.waitForFinished());
+        }
+        QCOMPARE(valid, expected.isEmpty() || expected.last() == "Error showing fan table!");
+        QCOMPARE(boxes, expected);
+        QVERIFY(expected.isEmpty() ? err.isEmpty()
+                                   : err.startsWith("Failed to execute query: ") &&
+                                         (lock.isEmpty() || err.contains("database is locked")));
+    }
+
+    void settings_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("readOnly");
+        // clang-format off
+        QTest::newRow("garbage") << QByteArray(
+            "[MainWindow]\nWindowState=zzz\nGeometry=rubbish\nTreeParamHorSplitterState=rubbish\n"
+            "TabsTableVerSplitterState=@ByteArray(\\xff\\0\\x1)\nPMatchValue=abc\n"
+            "PDeviationValue=xyz\nQMatchValue=@Rect(1 2 3 4)\nQDeviationValue=\n"
+            "[OptionsWindow]\nPosition=rubbish\nExpertView=maybe\nBottomTicksCount=many\n"
+            "LMargin=wide\nLogarithmicScale=perhaps\n") << false;
+        QTest::newRow("out of range, off every screen") << QByteArray(
+            "[MainWindow]\nWindowState=4294967295\nGeometry=@Rect(-100000 -100000 100 100)\n"
+            "PMatchValue=1e308\nPDeviationValue=-50\nQMatchValue=-1e308\nQDeviationValue=1000000"
+            "\n[OptionsWindow]\nBottomTicksCount=100000\nTopTicksCount=-7\nLeftMeaningDigits=99\n"
+            "RMargin=-30\nTMargin=100000\nPosition=@Point(-30000 40000)\n") << false;
+        // The tree splitter's marker, version, then a list that claims 2^31 - 1 sizes.
+        QTest::newRow("not a number, broken splitters, a giant window") << QByteArray(
+            "[MainWindow]\nPMatchValue=nan\nQMatchValue=inf\nWindowState=0\n"
+            "Geometry=@Rect(0 0 2147483647 5)\nTreeParamHorSplitterState=@ByteArray(\\0\\0\\0"
+            "\\xff\\0\\0\\0\\0\\x7f\\xff\\xff\\xff)\nTabsTableVerSplitterState=@ByteArray("
+            "\\0\\0\\0\\xff\\0\\0\\0)\n[OptionsWindow]\nPosition=@Point(2147483647 5)\n") << false;
+        // clang-format on
+        QTest::newRow("read-only program folder") << QByteArray() << true;
+    }
+
+    // Defaults or clamped values, twice: as written by hand, then as the first run saved them.
+    // Root is not bound by permissions; a folder in the settings file's place is, for anyone.
+    void settings()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, readOnly);
+        QVERIFY(catalogue->build(TestCatalogue::smallContent()));
+        const QString folder = catalogue->folder();
+        QFile file(folder + "vortel.ini");
+        QVERIFY(readOnly || (file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size()));
+        file.close();
+        QVERIFY(!readOnly || geteuid() != 0 || QDir().mkdir(folder + "vortel.ini"));
+        QVERIFY(!readOnly || QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
+        for (int run = 0; run < 2; ++run) {
+            session();
+            QVERIFY(valid && boxes.isEmpty());
+            QCOMPARE(err, readOnly
+                              ? "Failed to save the settings to " + file.fileName().toUtf8() + '\n'
+                              : QByteArray());
+        }
+        QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+};
+
+QTEST_MAIN(TestBadInput)
+#include "tst_badinput.moc"

@@ -1,0 +1,199 @@
+#include "CatalogueQueries.h"
+#include "FanParameter.h"
+#include "FanPlot.h"
+#include "MatchingWidget.h"
+#include "OptionsDialog.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+#include <QtWidgets>
+#include <qwt_plot_canvas.h>
+
+// A long session of random user actions on the real window. After each one the plot, the
+// selected rows and the comparison name the same fans, the table lists what SQLite selects with
+// the table's own condition, and nothing was written to standard error.
+class TestMonkey : public QObject
+{
+    Q_OBJECT
+
+    QRandomGenerator random;
+    MainWindow* window = nullptr;
+    QTableView* fans = nullptr;
+
+    int pick(int count) { return count > 0 ? int(random.bounded(quint32(count))) : 0; }
+    template<typename T> T* any(const QList<T*>& list) { return list.value(pick(list.size())); }
+
+    void showTab(int index)
+    {
+        QTabBar* bar = window->findChild<QTabWidget*>()->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(index).center());
+    }
+
+    void switchTab() { showTab(pick(5)); }
+
+    void clickTreeNode()
+    {
+        showTab(0);
+        auto* tree = window->findChild<QTreeWidget*>();
+        QList<QTreeWidgetItem*> items;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            items.append(*it);
+        QTreeWidgetItem* item = items.value(pick(3) ? 0 : pick(items.size())); // mostly the root
+        tree->scrollToItem(item);
+        QTest::mouseClick(tree->viewport(), Qt::LeftButton, {},
+                          tree->visualItemRect(item).center());
+    }
+
+    // A click toggles the row's selection.
+    void clickRow()
+    {
+        const QModelIndex index =
+            fans->model()->index(pick(fans->model()->rowCount()), CatalogueQueries::FanModel);
+        fans->scrollTo(index);
+        if (index.isValid())
+            QTest::mouseClick(fans->viewport(), Qt::LeftButton, {},
+                              fans->visualRect(index).center());
+    }
+
+    void toggleFilter()
+    {
+        QListWidget* list = any(MainWindowProbe::filters(*window))->listWidget();
+        if (QListWidgetItem* item = list->item(pick(list->count())))
+            item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+    }
+
+    void search()
+    {
+        static const QStringList typed{"вкр",         "ВКР-4",   "вр80-75-4",   "ВКОП(Ф)-4",
+                                       "4",           "6,3",     "ВКР-4Ж сх 1", "999",
+                                       "во 06-300 к", "ВР 80-75"};
+        QString text = typed.value(pick(typed.size() + 2));
+        const QString junk = QStringLiteral("'\"%_\\;-(), .=0123456789абвЖСХ\tx");
+        for (int i = pick(4) ? 0 : pick(12); i > 0; --i)
+            text += junk.at(pick(junk.size()));
+        auto* edit = window->findChild<QLineEdit*>("searchEdit");
+        edit->clear();
+        for (const QChar c : text) // keyClicks knows only ASCII
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(c), Qt::NoModifier);
+        QTest::keyClick(edit, Qt::Key_Return);
+    }
+
+    void match()
+    {
+        auto* matching = window->findChild<MatchingWidget*>();
+        if (pick(2))
+            any(matching->findChildren<QCheckBox*>())->click();
+        if (QDoubleSpinBox* spin = any(matching->findChildren<QDoubleSpinBox*>()); pick(2))
+            spin->setValue(random.bounded(spin->maximum() / 50));
+        if (QSpinBox* spin = any(matching->findChildren<QSpinBox*>()); pick(2))
+            spin->setValue(pick(spin->maximum() + 1));
+        matching->btMatch()->click();
+    }
+
+    // Press, a few moves and release on the plot: the working point follows the mouse.
+    void drag()
+    {
+        showTab(1);
+        QWidget* canvas = window->findChild<FanPlot*>()->canvas();
+        const auto point = [&] {
+            return QPoint(pick(canvas->width()), pick(canvas->height()));
+        };
+        QTest::mousePress(canvas, Qt::LeftButton, {}, point());
+        for (int i = pick(4); i > 0; --i)
+            QTest::mouseMove(canvas, point());
+        QTest::mouseRelease(canvas, Qt::LeftButton, {}, point());
+    }
+
+    void changeOptions()
+    {
+        menuAction(*window, "&Options")->trigger();
+        auto* dialog = window->findChild<OptionsDialog*>();
+        QList<QWidget*> controls;
+        for (QWidget* w : dialog->findChildren<QWidget*>())
+            if (w->isVisible() && (w->inherits("QAbstractButton") || w->inherits("QSpinBox")))
+                controls.append(w);
+        QWidget* control = any(controls);
+        if (auto* spin = qobject_cast<QSpinBox*>(control))
+            spin->setValue(spin->minimum() + pick(spin->maximum() - spin->minimum() + 1));
+        else if (auto* button = qobject_cast<QAbstractButton*>(control))
+            button->click();
+        if (pick(2))
+            dialog->close();
+    }
+
+    // A click on a fan's column, then its context menu's command.
+    void removeFromComparison()
+    {
+        showTab(2);
+        auto* cmp = window->findChildren<QTableView*>().value(1);
+        const QModelIndex cell = cmp->model()->index(pick(3), pick(cmp->model()->columnCount()));
+        if (!cell.isValid())
+            return;
+        QTest::mouseClick(cmp->viewport(), Qt::LeftButton, {}, cmp->visualRect(cell).center());
+        QContextMenuEvent event(QContextMenuEvent::Mouse, cmp->visualRect(cell).center());
+        QCoreApplication::sendEvent(cmp->viewport(), &event);
+        for (QMenu* menu : window->findChildren<QMenu*>())
+            for (QAction* action : menu->actions())
+                if (menu->isVisible() && action->text() == "Remove from comparison") {
+                    action->trigger();
+                    menu->hide();
+                }
+    }
+
+private slots:
+    void longSession()
+    {
+        const quint32 seed = qEnvironmentVariableIsSet("VORTEL_MONKEY_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("VORTEL_MONKEY_SEED"))
+                                 : 20261206u;
+        const int steps = 5000;
+        qInfo("seed %u, %d actions", seed, steps);
+        random.seed(seed);
+        TestCatalogue catalogue;
+        QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+        BoxCloser boxes;
+        boxes.tickCheckBox = true; // the advice after a search or a match, once
+        MainWindow mainWindow(catalogue.folder());
+        window = &mainWindow;
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        leaveStartPage(*window, pick(4));
+        fans = window->findChildren<QTableView*>().first();
+        const auto* plot = window->findChild<FanPlot*>();
+        // Rows are clicked most, as a user studying fans would.
+        using M = TestMonkey;
+        // clang-format off
+        const QVector<void (M::*)()> actions{&M::clickTreeNode, &M::clickTreeNode, &M::clickRow,
+            &M::clickRow, &M::clickRow, &M::clickRow, &M::toggleFilter, &M::search, &M::match,
+            &M::drag, &M::switchTab, &M::changeOptions, &M::removeFromComparison};
+        // clang-format on
+
+        for (int step = 0; step < steps; ++step) {
+            StderrCapture err;
+            const int action = pick(actions.size());
+            (this->*actions.at(action))();
+            const QString where = QString("step %1, action %2").arg(step).arg(action);
+            QVERIFY2(window->isVisible(), qPrintable(where));
+            QStringList selected;
+            for (const QModelIndex& row :
+                 fans->selectionModel()->selectedRows(CatalogueQueries::FanId))
+                selected.append(row.data().toString());
+            QStringList plotted;
+            for (const FanCalculator& fan : plot->fans())
+                plotted.append(QString::number(fan.get_Id()));
+            QStringList compared = MainWindowProbe::comparedFanIds(*window);
+            for (QStringList* list : {&selected, &plotted, &compared})
+                list->sort();
+            QCOMPARE(plotted, selected);
+            QCOMPARE(compared, selected);
+            QCOMPARE(tableIds(*window), sqliteFanIds(catalogue.catalogueFile(),
+                                                     MainWindowProbe::tableCondition(*window)));
+            QVERIFY2(err.text().isEmpty(), qPrintable(where + ": " + err.text()));
+        }
+        for (const QString& text : qAsConst(boxes.texts))
+            QVERIFY2(text.startsWith("You may filter"), qPrintable(text));
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
