@@ -96,9 +96,10 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
 
 MainWindow::~MainWindow()
 {
-    // Models hold queries on the connection; they must let go of it before it is removed.
-    if (queryModel)
-        queryModel->clear();
+    // The comparison model holds a query on the connection; it must let go of it before the
+    // connection is removed. The fan table keeps no query.
+    if (cmpModel)
+        cmpModel->clear();
     if (db.isValid()) {
         db.close();
         db = QSqlDatabase();
@@ -119,7 +120,13 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     std::fflush(stderr);
 
     if (!errorMessage.isEmpty()) {
+        // A long action's wait cursor must not hang over the box.
+        const bool busy = QApplication::overrideCursor();
+        if (busy)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
         QMessageBox::critical(this, QString(), errorMessage, QMessageBox::Ok);
+        if (busy)
+            QApplication::restoreOverrideCursor();
         close();
     }
     return false;

@@ -15,6 +15,7 @@ class QTextBrowser;
 class QUrl;
 class TransposeProxyModel;
 class FanParameter;
+class FanTableModel;
 class FanPlot;
 class MatchingWidget;
 class OptionsDialog;
@@ -154,7 +155,7 @@ private:
     FanParameter* temperatureParam = nullptr;
 
     // Fan table and the fans chosen in it.
-    QSqlQueryModel* queryModel = nullptr;
+    FanTableModel* queryModel = nullptr;
     QSortFilterProxyModel* sortProxy = nullptr;
     QTableView* tableView = nullptr;
     QStringList headerLabels;

@@ -1,14 +1,15 @@
 #include "MainWindow.h"
 
+#include "BusyCursor.h"
 #include "CatalogueQueries.h"
 #include "FanCalculator.h"
 #include "FanPlot.h"
+#include "FanTableModel.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QSortFilterProxyModel>
 #include <QSqlQuery>
-#include <QSqlQueryModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -114,7 +115,7 @@ void MainWindow::foldFansTree()
 
 void MainWindow::createFanTable()
 {
-    queryModel = new QSqlQueryModel(this);
+    queryModel = new FanTableModel(this);
     sortProxy = new QSortFilterProxyModel(this);
     sortProxy->setSourceModel(queryModel);
 
@@ -140,14 +141,15 @@ void MainWindow::createFanTable()
 
 void MainWindow::updateUI(QString query, bool keepParams)
 {
+    const BusyCursor busy(this);
     plot->clearPlot();
 
     QSqlQuery fanQuery = catalogueQuery(query);
+    // Read once from first row to last, the driver keeps no copy of the rows besides the model's.
+    fanQuery.setForwardOnly(true);
     execSql(fanQuery, tr("Error showing fan table!"));
+    // The model takes the whole result at once, so sorting by a header covers every row.
     queryModel->setQuery(fanQuery);
-    // Sorting by a header must cover the whole result, not the first fetched rows.
-    while (queryModel->canFetchMore())
-        queryModel->fetchMore();
 
     for (int column = 0; column < CatalogueQueries::FanModel; ++column)
         tableView->hideColumn(column);
