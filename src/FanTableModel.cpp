@@ -153,7 +153,11 @@ void FanTableModel::Column::append(const QVariant& value, int row)
         return;
     } else if (value.userType() == QMetaType::QString) {
         const QString& text = *static_cast<const QString*>(value.constData());
-        store(Text, intern(text.constData(), text.size()), row);
+        if (lastText < 0 || lastString != text) {
+            lastText = intern(text.constData(), text.size());
+            lastString = text;
+        }
+        store(Text, lastText, row);
         return;
     }
     store(Other, variants.size(), row);
@@ -183,31 +187,41 @@ void FanTableModel::Column::append(sqlite3_stmt* statement, int column, int row)
                                    sqlite3_column_bytes(statement, column)));
         break;
     default: {
-        const auto* text = static_cast<const QChar*>(sqlite3_column_text16(statement, column));
-        const int length = sqlite3_column_bytes16(statement, column) / int(sizeof(QChar));
-        store(Text, intern(text, length), row);
+        // Texts are told apart by their UTF-8 bytes, which SQLite holds; only a text not seen
+        // before is converted, by SQLite as for the driver.
+        const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+        const int size = sqlite3_column_bytes(statement, column);
+        if (lastText < 0 || lastBytes.size() != size ||
+            (size > 0 && std::memcmp(lastBytes.constData(), bytes, size_t(size)) != 0)) {
+            const auto found = byteIndex.constFind(QByteArray::fromRawData(bytes, size));
+            if (found != byteIndex.constEnd()) {
+                lastText = found.value();
+                lastBytes = found.key();
+            } else {
+                lastBytes = QByteArray(bytes, size);
+                const auto* text =
+                    static_cast<const QChar*>(sqlite3_column_text16(statement, column));
+                lastText =
+                    intern(text, sqlite3_column_bytes16(statement, column) / int(sizeof(QChar)));
+                byteIndex.insert(lastBytes, lastText);
+            }
+        }
+        store(Text, lastText, row);
     }
     }
 }
 
 qint64 FanTableModel::Column::intern(const QChar* text, int length)
 {
-    // Rows of one model or class tend to come together: the last text is the likely one.
-    if (lastText >= 0 && lastString.size() == length &&
-        std::memcmp(lastString.constData(), text, size_t(length) * sizeof(QChar)) == 0)
-        return lastText;
     const QString key = QString::fromRawData(text, length);
     const auto found = textIndex.constFind(key);
-    if (found != textIndex.constEnd()) {
-        lastText = found.value();
-        lastString = found.key();
-    } else {
-        lastText = variants.size();
-        lastString = QString(text, length);
-        variants.append(lastString);
-        textIndex.insert(lastString, lastText);
-    }
-    return lastText;
+    if (found != textIndex.constEnd())
+        return found.value();
+    const qint64 index = variants.size();
+    const QString copy(text, length);
+    variants.append(copy);
+    textIndex.insert(copy, index);
+    return index;
 }
 
 void FanTableModel::Column::store(Kind kind, qint64 cell, int row)
@@ -227,7 +241,9 @@ void FanTableModel::Column::finish()
     kinds.shrink_to_fit();
     variants.squeeze();
     textIndex = QHash<QString, qint64>();
+    byteIndex = QHash<QByteArray, qint64>();
     lastString = QString();
+    lastBytes = QByteArray();
     lastText = -1;
 }
 

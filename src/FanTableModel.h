@@ -56,9 +56,13 @@ private:
         QVector<QVariant> variants;
         QVariant nullValue;
         bool nullSeen = false;
-        // While loading: where each text already is, and the last one seen.
+        // While loading: where each text already is, by its characters and by its bytes as
+        // SQLite holds them, and the last one seen; rows of one model or class tend to come
+        // together, so the last text is the likely one.
         QHash<QString, qint64> textIndex;
+        QHash<QByteArray, qint64> byteIndex;
         QString lastString;
+        QByteArray lastBytes;
         qint64 lastText = -1;
     };
 
