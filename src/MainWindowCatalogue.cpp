@@ -14,6 +14,8 @@
 #include <QTableView>
 #include <QTreeWidget>
 
+#include <optional>
+
 // The class tree and the fan table: where every selection ends.
 
 void MainWindow::createTree()
@@ -166,11 +168,21 @@ void MainWindow::updateUI(QString query, bool keepParams)
 
 // Points per characteristic curve.
 constexpr int samplingSteps = 32;
+// Fans changed and compared from which a selection change may take longer than a glance.
+constexpr int busyFanCount = 300;
 
 void MainWindow::tableSelectionChanged(const QItemSelection& selected,
                                        const QItemSelection& deselected)
 {
     using namespace CatalogueQueries;
+    // Hundreds of fans at once take the plot and the comparison a noticeable time.
+    int changedRows = 0;
+    for (const QItemSelectionRange& range : selected + deselected)
+        changedRows += range.height();
+    std::optional<BusyCursor> busy;
+    if (changedRows + cmpFanIds.size() >= busyFanCount)
+        busy.emplace(this);
+
     for (const QModelIndex& index : selected.indexes()) {
         if (index.column() != 0)
             continue;
