@@ -15,6 +15,7 @@ class QTextBrowser;
 class QUrl;
 class TransposeProxyModel;
 class FanParameter;
+class FanSortProxy;
 class FanTableModel;
 class FanPlot;
 class MatchingWidget;
@@ -25,7 +26,6 @@ class QMessageBox;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QSettings;
-class QSortFilterProxyModel;
 class QSplitter;
 class QSqlQueryModel;
 class QStackedWidget;
@@ -156,7 +156,7 @@ private:
 
     // Fan table and the fans chosen in it.
     FanTableModel* queryModel = nullptr;
-    QSortFilterProxyModel* sortProxy = nullptr;
+    FanSortProxy* sortProxy = nullptr;
     QTableView* tableView = nullptr;
     QStringList headerLabels;
     QStringList cmpFanIds;

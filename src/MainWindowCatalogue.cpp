@@ -4,11 +4,11 @@
 #include "CatalogueQueries.h"
 #include "FanCalculator.h"
 #include "FanPlot.h"
+#include "FanSortProxy.h"
 #include "FanTableModel.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QSortFilterProxyModel>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
@@ -118,7 +118,7 @@ void MainWindow::foldFansTree()
 void MainWindow::createFanTable()
 {
     queryModel = new FanTableModel(this);
-    sortProxy = new QSortFilterProxyModel(this);
+    sortProxy = new FanSortProxy(this);
     sortProxy->setSourceModel(queryModel);
 
     tableView = new QTableView;
