@@ -44,8 +44,7 @@ bool driverSharesLibrary(const QSqlQuery& query)
 sqlite3_stmt* directStatement(const QSqlQuery& query)
 {
     const QSqlResult* result = query.result();
-    const QSql::NumericalPrecisionPolicy precision = query.numericalPrecisionPolicy();
-    if (!result || (precision != QSql::HighPrecision && precision != QSql::LowPrecisionDouble))
+    if (!result || query.numericalPrecisionPolicy() != QSql::HighPrecision)
         return nullptr;
     const QVariant handle = result->handle();
     if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0 || !driverSharesLibrary(query))

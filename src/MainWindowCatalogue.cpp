@@ -147,7 +147,7 @@ void MainWindow::updateUI(QString query, bool keepParams)
     plot->clearPlot();
 
     QSqlQuery fanQuery = catalogueQuery(query);
-    // Read once from first row to last, the driver keeps no copy of the rows besides the model's.
+    // Read once from first row to last: the driver then keeps no copy of the rows.
     fanQuery.setForwardOnly(true);
     execSql(fanQuery, tr("Error showing fan table!"));
     // The model takes the whole result at once, so sorting by a header covers every row.
