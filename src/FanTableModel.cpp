@@ -44,7 +44,8 @@ bool driverSharesLibrary(const QSqlQuery& query)
 sqlite3_stmt* directStatement(const QSqlQuery& query)
 {
     const QSqlResult* result = query.result();
-    if (!result || query.numericalPrecisionPolicy() != QSql::HighPrecision)
+    // The driver's default precision, under which its variant types are the ones made here.
+    if (!result || query.numericalPrecisionPolicy() != QSql::LowPrecisionDouble)
         return nullptr;
     const QVariant handle = result->handle();
     if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0 || !driverSharesLibrary(query))
