@@ -96,9 +96,10 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
 
 MainWindow::~MainWindow()
 {
-    // Models hold queries on the connection; they must let go of it before it is removed.
-    if (queryModel)
-        queryModel->clear();
+    // The comparison model holds a query on the connection; it must let go of it before the
+    // connection is removed. The fan table keeps no query.
+    if (cmpModel)
+        cmpModel->clear();
     if (db.isValid()) {
         db.close();
         db = QSqlDatabase();
@@ -124,7 +125,13 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     // One box ends the run; the queries of the same action that still follow only leave their
     // diagnostics. Before construction has finished the close is refused and the start goes on.
     if (!errorMessage.isEmpty() && !runEnded) {
+        // A long action's wait cursor must not hang over the box.
+        const bool busy = QApplication::overrideCursor();
+        if (busy)
+            QApplication::setOverrideCursor(Qt::ArrowCursor);
         QMessageBox::critical(this, QString(), errorMessage, QMessageBox::Ok);
+        if (busy)
+            QApplication::restoreOverrideCursor();
         runEnded = constructed;
         close();
     }

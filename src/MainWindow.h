@@ -15,6 +15,8 @@ class QTextBrowser;
 class QUrl;
 class TransposeProxyModel;
 class FanParameter;
+class FanSortProxy;
+class FanTableModel;
 class FanPlot;
 class MatchingWidget;
 class OptionsDialog;
@@ -24,7 +26,6 @@ class QMessageBox;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QSettings;
-class QSortFilterProxyModel;
 class QSplitter;
 class QSqlQueryModel;
 class QStackedWidget;
@@ -156,8 +157,8 @@ private:
     FanParameter* temperatureParam = nullptr;
 
     // Fan table and the fans chosen in it.
-    QSqlQueryModel* queryModel = nullptr;
-    QSortFilterProxyModel* sortProxy = nullptr;
+    FanTableModel* queryModel = nullptr;
+    FanSortProxy* sortProxy = nullptr;
     QTableView* tableView = nullptr;
     QStringList headerLabels;
     QStringList cmpFanIds;

@@ -1,17 +1,20 @@
 #include "MainWindow.h"
 
+#include "BusyCursor.h"
 #include "CatalogueQueries.h"
 #include "FanCalculator.h"
 #include "FanPlot.h"
+#include "FanSortProxy.h"
+#include "FanTableModel.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
-#include <QSortFilterProxyModel>
 #include <QSqlQuery>
-#include <QSqlQueryModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
+
+#include <optional>
 
 // The class tree and the fan table: where every selection ends.
 
@@ -114,8 +117,8 @@ void MainWindow::foldFansTree()
 
 void MainWindow::createFanTable()
 {
-    queryModel = new QSqlQueryModel(this);
-    sortProxy = new QSortFilterProxyModel(this);
+    queryModel = new FanTableModel(this);
+    sortProxy = new FanSortProxy(this);
     sortProxy->setSourceModel(queryModel);
 
     tableView = new QTableView;
@@ -140,14 +143,15 @@ void MainWindow::createFanTable()
 
 void MainWindow::updateUI(QString query, bool keepParams)
 {
+    const BusyCursor busy(this);
     plot->clearPlot();
 
     QSqlQuery fanQuery = catalogueQuery(query);
+    // Read once from first row to last: the driver then keeps no copy of the rows.
+    fanQuery.setForwardOnly(true);
     execSql(fanQuery, tr("Error showing fan table!"));
+    // The model takes the whole result at once, so sorting by a header covers every row.
     queryModel->setQuery(fanQuery);
-    // Sorting by a header must cover the whole result, not the first fetched rows.
-    while (queryModel->canFetchMore())
-        queryModel->fetchMore();
 
     for (int column = 0; column < CatalogueQueries::FanModel; ++column)
         tableView->hideColumn(column);
@@ -164,11 +168,21 @@ void MainWindow::updateUI(QString query, bool keepParams)
 
 // Points per characteristic curve.
 constexpr int samplingSteps = 32;
+// Fans changed and compared from which a selection change may take longer than a glance.
+constexpr int busyFanCount = 300;
 
 void MainWindow::tableSelectionChanged(const QItemSelection& selected,
                                        const QItemSelection& deselected)
 {
     using namespace CatalogueQueries;
+    // Hundreds of fans at once take the plot and the comparison a noticeable time.
+    int changedRows = 0;
+    for (const QItemSelectionRange& range : selected + deselected)
+        changedRows += range.height();
+    std::optional<BusyCursor> busy;
+    if (changedRows + cmpFanIds.size() >= busyFanCount)
+        busy.emplace(this);
+
     for (const QModelIndex& index : selected.indexes()) {
         if (index.column() != 0)
             continue;

@@ -1,13 +1,13 @@
 #include "MainWindow.h"
 
 #include "CatalogueQueries.h"
+#include "FanSortProxy.h"
 #include "TransposeProxyModel.h"
 #include "UrlButton.h"
 
 #include <QCursor>
 #include <QHeaderView>
 #include <QMenu>
-#include <QSortFilterProxyModel>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
 #include <QTableView>

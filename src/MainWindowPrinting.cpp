@@ -1,6 +1,7 @@
 #include "MainWindow.h"
 
 #include "FanPlot.h"
+#include "FanSortProxy.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QHeaderView>
@@ -9,7 +10,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTextDocument>

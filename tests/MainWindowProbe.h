@@ -2,7 +2,7 @@
 
 #include "MainWindow.h"
 
-#include <QSqlQueryModel>
+#include "FanTableModel.h"
 
 // Test access to the window's selection state, which a user sees only through its effects;
 // MainWindow befriends it, and only tests and benchmarks include it.
@@ -14,6 +14,6 @@ struct MainWindowProbe
     // What follows WHERE in the query the fan table last ran.
     static QString tableCondition(const MainWindow& window)
     {
-        return window.queryModel->query().lastQuery().mid(MainWindow::fanTableBaseQuery.size());
+        return window.queryModel->queryText().mid(MainWindow::fanTableBaseQuery.size());
     }
 };

@@ -1,10 +1,12 @@
 #include "CatalogueQueries.h"
+#include "FanTableModel.h"
 #include "MainWindow.h"
 #include "SearchGrammar.h"
 #include "TestSupport.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlQueryModel>
 #include <QSqlRecord>
 #include <QtTest>
 
@@ -116,6 +118,51 @@ private slots:
         const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"),
                                     QStringLiteral("6.3")};
         QTEST(SearchGrammar::condition(typed, diameters), "condition");
+    }
+
+    void fanTableModel_data()
+    {
+        QTest::addColumn<QString>("sql");
+        QTest::newRow("fan table")
+            << MainWindow::fanTableBaseQuery + CatalogueQueries::treeNodeCondition(1, 30);
+        QTest::newRow("failed") << QStringLiteral("SELEC 1");
+        QTest::newRow("mixed") << QStringLiteral(
+            "SELECT 1 AS a, NULL AS b, '' AS c, x'00ff' AS d UNION ALL SELECT 2.5, 'ВР', NULL, x'' "
+            "UNION ALL SELECT NULL, 4, 'ВР', 7");
+        QTest::newRow("paged") << QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
+            "i + 1 FROM n WHERE i < 300) SELECT i, i * 0.5, "
+            "'r' || (i % 7) FROM n");
+    }
+
+    // The fan table's model against the driver's own: every cell and label of the same type and
+    // value.
+    void fanTableModel()
+    {
+        QFETCH(QString, sql);
+        QSqlQueryModel expected;
+        expected.setQuery(sql);
+        while (expected.canFetchMore())
+            expected.fetchMore();
+        QSqlQuery query;
+        query.setForwardOnly(true);
+        query.exec(sql);
+        FanTableModel model;
+        model.setQuery(query);
+        QCOMPARE(model.rowCount(), expected.rowCount());
+        QCOMPARE(model.columnCount(), expected.columnCount());
+        QCOMPARE(model.setHeaderData(1, Qt::Horizontal, "B"),
+                 expected.setHeaderData(1, Qt::Horizontal, "B"));
+        for (int column = 0; column < model.columnCount(); ++column) {
+            QCOMPARE(model.headerData(column, Qt::Horizontal),
+                     expected.headerData(column, Qt::Horizontal));
+            for (int row = 0; row < model.rowCount(); ++row) {
+                const QVariant ours = model.index(row, column).data();
+                const QVariant theirs = expected.index(row, column).data();
+                QVERIFY(ours.userType() == theirs.userType() && ours.isNull() == theirs.isNull());
+                QCOMPARE(ours, theirs);
+            }
+        }
     }
 
 private:

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QHash>
+#include <QMap>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+
+#include <vector>
+
+class QSqlQuery;
+struct sqlite3_stmt;
+
+// The fan table's rows, read whole from one query and kept column by column: numbers as plain
+// 64-bit values, texts interned. Cells and headers read exactly as a QSqlQueryModel's would.
+class FanTableModel : public QAbstractTableModel
+{
+    Q_OBJECT
+
+public:
+    explicit FanTableModel(QObject* parent = nullptr);
+
+    // Replaces the content with every row of the executed `query`, in one reset; a failed query
+    // leaves the model without rows or columns.
+    void setQuery(QSqlQuery& query);
+    // The text of the query the rows came from.
+    QString queryText() const { return statement; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
+
+private:
+    // What a cell holds; anything but a number, a text or NULL is kept as the driver gave it.
+    enum Kind : quint8 { Integer, Real, Text, Null, Other };
+
+    struct Column
+    {
+        // One cell of the row `row`, as the driver gives it or straight from the statement.
+        void append(const QVariant& value, int row);
+        void append(sqlite3_stmt* statement, int column, int row);
+        void finish();
+        QVariant value(int row) const;
+
+        void store(Kind kind, qint64 cell, int row);
+        qint64 intern(const QChar* text, int length);
+
+        // One kind per row, only once the rows stop sharing the kind of the first.
+        std::vector<quint8> kinds;
+        Kind sharedKind = Null;
+        // The integer, the real's bits or the index into `variants`.
+        std::vector<qint64> cells;
+        QVector<QVariant> variants;
+        QVariant nullValue;
+        bool nullSeen = false;
+        // While loading: where each text already is, by its characters and by its bytes as
+        // SQLite holds them, and the last one seen; rows of one model or class tend to come
+        // together, so the last text is the likely one.
+        QHash<QString, qint64> textIndex;
+        QHash<QByteArray, qint64> byteIndex;
+        QString lastString;
+        QByteArray lastBytes;
+        qint64 lastText = -1;
+    };
+
+    std::vector<Column> columns;
+    int rows = 0;
+    QStringList fieldNames;
+    QString statement;
+    // Labels set by setHeaderData, by section and role; they outlive a new query.
+    QVector<QMap<int, QVariant>> headers;
+};
