@@ -242,6 +242,14 @@ private slots:
         MainWindow big(large.folder());
         auto* bigTree = big.findChild<QTreeWidget*>();
         auto* bigTable = big.findChild<QTableView*>();
+        // Loading and a header sort show the wait cursor while they run, and only then.
+        QList<Qt::CursorShape> cursors;
+        auto cursor = [&cursors] {
+            cursors << (QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
+                                                       : Qt::ArrowCursor);
+        };
+        connect(bigTable->model(), &QAbstractItemModel::modelReset, this, cursor);
+        connect(bigTable->model(), &QAbstractItemModel::layoutChanged, this, cursor);
         bigTree->setCurrentItem(bigTree->topLevelItem(0));
         QCOMPARE(sqliteFanIds(large.catalogueFile(), MainWindowProbe::baseCondition(big)).size(),
                  309);
@@ -255,6 +263,8 @@ private slots:
                                                        Qt::AscendingOrder);
         QCOMPARE(model->index(0, CatalogueQueries::FanRev).data().toInt(), 526);
         QCOMPARE(model->index(308, CatalogueQueries::FanRev).data().toInt(), 2850);
+        QCOMPARE(cursors, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+        QVERIFY(!QApplication::overrideCursor());
     }
 
 private:
