@@ -122,9 +122,9 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     std::fprintf(stderr, "%s\n", diagnostic.toUtf8().constData());
     std::fflush(stderr);
 
-    // One box ends the run; the queries of the same action that still follow only leave their
-    // diagnostics. Before construction has finished the close is refused and the start goes on.
-    if (!errorMessage.isEmpty() && !runEnded) {
+    // One box ends the run; the queries of the same action that still follow are not run (see
+    // above). Before construction has finished the close is refused and the start goes on.
+    if (!errorMessage.isEmpty()) {
         // A long action's wait cursor must not hang over the box.
         const bool busy = QApplication::overrideCursor();
         if (busy)
