@@ -166,6 +166,9 @@ private slots:
                     const QVariant b = expected.index(row, column).data();
                     QVERIFY(a.userType() == b.userType() && a.isNull() == b.isNull());
                     QCOMPARE(a, b);
+                    for (const int role : {int(Qt::EditRole), int(Qt::ToolTipRole)})
+                        QCOMPARE(model.index(row, column).data(role),
+                                 expected.index(row, column).data(role));
                 }
             }
         }
