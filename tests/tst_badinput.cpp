@@ -50,6 +50,7 @@ class TestBadInput : public QObject
             auto* tabs = window.findChild<QTabWidget*>();
             for (int tab = 0; window.isVisible() && tab < tabs->count(); ++tab)
                 tabs->setCurrentIndex(tab);
+            QCOMPARE(window.isVisible(), closer.texts.isEmpty()); // a box ends the run
             menuAction(window, "&Options")->trigger();
             if (closer.texts.isEmpty())
                 verifyShown(window);
@@ -105,6 +106,8 @@ private slots:
         row("no engines table", {cmp, table}, "DROP TABLE engines;");
         row("no fans.diameter", {cmp}, "ALTER TABLE fans DROP COLUMN diameter;");
         row("no models.c", {table}, "ALTER TABLE models DROP COLUMN c;");
+        row("no models.techInfo", {"Error loading models list!"},
+            "ALTER TABLE models DROP COLUMN techInfo;");
         row("no classes rows", {}, "DELETE FROM classes;");
         row("text in numbers", {}, "UPDATE fans SET diameter = 'big', rev = 'fast', q_min = 'x';"
             "UPDATE models SET a7 = 'high', b = 'wide', phi_max = 'end'; UPDATE engines SET "
@@ -159,11 +162,15 @@ private slots:
             writer.write("ROLLBACK;\n.quit\n");
             QVERIFY(writer.waitForFinished());
         }
-        QCOMPARE(valid, expected.isEmpty() || expected.last() == "Error showing fan table!");
+        // A box while the window is built leaves it invalid; a later one only closes it.
+        QCOMPARE(valid, expected.isEmpty() || (expected.last() != "Error showing comparison table!" &&
+                                               !expected.last().contains("tree")));
         QCOMPARE(boxes, expected);
-        QVERIFY(expected.isEmpty() ? err.isEmpty()
-                                   : err.startsWith("Failed to execute query: ") &&
-                                         (lock.isEmpty() || err.contains("database is locked")));
+        // The data sheet's model list is read without the query diagnostic.
+        QVERIFY(expected.isEmpty() || expected.last().contains("models list")
+                    ? err.isEmpty()
+                    : err.startsWith("Failed to execute query: ") &&
+                          (lock.isEmpty() || err.contains("database is locked")));
     }
 
     void settings_data()

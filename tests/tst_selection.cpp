@@ -203,6 +203,21 @@ private slots:
         QCOMPARE(list(Nominal), (QStringList{"-0.9", "-1", "-1.05"}));
     }
 
+    // Each list's first value unchecked on the root: the table is what SQLite selects with it.
+    void everyFilterNarrowsTheTable()
+    {
+        for (int param = Diameter; param <= Temperature; ++param) {
+            choose(QStringLiteral("Вентиляторы"));
+            FanParameter* filter = MainWindowProbe::filters(*window).at(param);
+            filter->listWidget()->item(0)->setCheckState(Qt::Unchecked);
+            const QString condition =
+                MainWindowProbe::baseCondition(*window) + filter->getSelectionCond();
+            QCOMPARE(ids(), sqliteFanIds(catalogue.catalogueFile(), condition));
+            QVERIFY(ids().size() < 9);
+            tree->clearSelection();
+        }
+    }
+
     void filterTextsUnderRussianLocale()
     {
         QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
