@@ -398,11 +398,9 @@ void FanPlot::addCurve(const QVector<double>& x, const QVector<double>& y, int c
 void FanPlot::clearPlot()
 {
     removeAllFans();
-    // The point comes back with the next plot that has fans.
-    const bool shown = workingPointShown;
-    hideWorkingPoint();
-    workingPointShown = shown;
+    // The point's items go with the rest; the point comes back with the next plot that has fans.
     detachItems(QwtPlotItem::Rtti_PlotItem, true);
+    forgetWorkingPointItems();
     replot();
 }
 
@@ -709,19 +707,20 @@ bool FanPlot::eventFilter(QObject* watched, QEvent* event)
                                 type == QEvent::MouseButtonRelease)) {
         const auto* mouse = static_cast<const QMouseEvent*>(event);
         const bool left = mouse->button() == Qt::LeftButton;
+        auto movePoint = [this, mouse] {
+            hideWorkingPoint();
+            setWorkingPointFromMouse(mouse->pos());
+            showWorkingPoint();
+        };
         if (type == QEvent::MouseButtonPress && left) {
             if (!fanList.isEmpty()) {
                 dragging = true;
-                hideWorkingPoint();
-                setWorkingPointFromMouse(mouse->pos());
-                showWorkingPoint();
+                movePoint();
             }
             return true;
         }
         if (type == QEvent::MouseMove && dragging) {
-            hideWorkingPoint();
-            setWorkingPointFromMouse(mouse->pos());
-            showWorkingPoint();
+            movePoint();
             return true;
         }
         if (type == QEvent::MouseButtonRelease && left) {

@@ -137,30 +137,7 @@ bool FanTableModel::setHeaderData(int section, Qt::Orientation orientation, cons
 
 void FanTableModel::Column::append(const QVariant& value, int row)
 {
-    if (value.isNull()) {
-        if (!nullSeen) {
-            nullValue = value;
-            nullSeen = true;
-        }
-        if (value.userType() == nullValue.userType()) {
-            store(Null, 0, row);
-            return;
-        }
-    } else if (value.userType() == QMetaType::LongLong) {
-        store(Integer, *static_cast<const qlonglong*>(value.constData()), row);
-        return;
-    } else if (value.userType() == QMetaType::Double) {
-        store(Real, realBits(*static_cast<const double*>(value.constData())), row);
-        return;
-    } else if (value.userType() == QMetaType::QString) {
-        const QString& text = *static_cast<const QString*>(value.constData());
-        if (lastText < 0 || lastString != text) {
-            lastText = intern(text.constData(), text.size());
-            lastString = text;
-        }
-        store(Text, lastText, row);
-        return;
-    }
+    // Only where the statement cannot be read directly: each cell kept as the driver gives it.
     store(Other, variants.size(), row);
     variants.append(value);
 }
@@ -176,10 +153,6 @@ void FanTableModel::Column::append(sqlite3_stmt* statement, int column, int row)
         store(Real, realBits(sqlite3_column_double(statement, column)), row);
         break;
     case SQLITE_NULL:
-        if (!nullSeen) {
-            nullValue = QVariant(QVariant::String);
-            nullSeen = true;
-        }
         store(Null, 0, row);
         break;
     case SQLITE_BLOB:
@@ -243,7 +216,6 @@ void FanTableModel::Column::finish()
     variants.squeeze();
     textIndex = QHash<QString, qint64>();
     byteIndex = QHash<QByteArray, qint64>();
-    lastString = QString();
     lastBytes = QByteArray();
     lastText = -1;
 }
@@ -256,7 +228,7 @@ QVariant FanTableModel::Column::value(int row) const
     case Real:
         return QVariant(bitsReal(cells[size_t(row)]));
     case Null:
-        return nullValue;
+        return QVariant(QVariant::String); // the driver's NULL
     default:
         return variants.at(int(cells[size_t(row)]));
     }

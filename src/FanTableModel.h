@@ -36,7 +36,8 @@ public:
                        int role = Qt::EditRole) override;
 
 private:
-    // What a cell holds; anything but a number, a text or NULL is kept as the driver gave it.
+    // What a cell read from the statement holds; a blob, and every cell read through the driver,
+    // is kept as a variant.
     enum Kind : quint8 { Integer, Real, Text, Null, Other };
 
     struct Column
@@ -56,14 +57,11 @@ private:
         // The integer, the real's bits or the index into `variants`.
         std::vector<qint64> cells;
         QVector<QVariant> variants;
-        QVariant nullValue;
-        bool nullSeen = false;
         // While loading: where each text already is, by its characters and by its bytes as
         // SQLite holds them, and the last one seen; rows of one model or class tend to come
         // together, so the last text is the likely one.
         QHash<QString, qint64> textIndex;
         QHash<QByteArray, qint64> byteIndex;
-        QString lastString;
         QByteArray lastBytes;
         qint64 lastText = -1;
     };

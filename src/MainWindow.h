@@ -99,6 +99,8 @@ private:
     bool loadTree(QTreeWidgetItem* root);
     void getFanLeftRightValues(QTreeWidgetItem* item, int& left, int& right);
     void expandTreeNode(QTreeWidgetItem* item, bool expand);
+    // Lists the fans of a search or a match: the condition replaces the chosen tree node.
+    void showConditionInsteadOfTree(const QString& condition);
     void updateUI(QString query, bool keepParams);
 
     // Filters.

@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
@@ -97,6 +98,17 @@ void MainWindow::treeItemSelectionChanged()
     int right = 0;
     getFanLeftRightValues(item, left, right);
     baseCondition = CatalogueQueries::treeNodeCondition(left, right);
+    updateUI(fanTableBaseQuery + baseCondition, false);
+}
+
+void MainWindow::showConditionInsteadOfTree(const QString& condition)
+{
+    baseCondition = condition;
+    {
+        // No tree node stands for the new list; clearing the choice must not load one.
+        const QSignalBlocker blocker(fansTree);
+        fansTree->clearSelection();
+    }
     updateUI(fanTableBaseQuery + baseCondition, false);
 }
 

@@ -261,10 +261,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     settings->beginGroup(QStringLiteral("MainWindow"));
     settings->setValue(windowStateKey, int(windowState()));
     settings->setValue(geometryKey, geometry());
-    // Never shown, the splitter has no sizes of its own: keep what the user had.
-    if (startPage && settings->contains(tableSplitterKey))
-        settings->setValue(tableSplitterKey, settings->value(tableSplitterKey));
-    else
+    // Never shown, the splitter has no sizes of its own: a stored state is left as it is.
+    if (!startPage || !settings->contains(tableSplitterKey))
         settings->setValue(tableSplitterKey, tabsTableSplitter->saveState());
     // A splitter never laid out has no sizes; an empty state makes the next run use the default.
     settings->setValue(treeSplitterKey,

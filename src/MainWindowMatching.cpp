@@ -8,7 +8,6 @@
 #include <QLayout>
 #include <QPushButton>
 #include <QSettings>
-#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
 
@@ -51,12 +50,7 @@ void MainWindow::saveMatchingValues()
 
 void MainWindow::matchButtonClicked()
 {
-    baseCondition = matchingWidget->getQueryCondition();
-    {
-        const QSignalBlocker blocker(fansTree);
-        fansTree->clearSelection();
-    }
-    updateUI(fanTableBaseQuery + baseCondition, false);
+    showConditionInsteadOfTree(matchingWidget->getQueryCondition());
     plot->setWorkingPoint(matchingWidget->qMatchValue(), matchingWidget->pMatchValue());
     adviceBox->advise(settings, QStringLiteral("MainWindow/ShowMatchAdvice"),
                       tr("You may filter match result using checkboxes at the top."));

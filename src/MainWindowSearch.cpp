@@ -8,10 +8,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QSignalBlocker>
 #include <QSqlQuery>
 #include <QTabWidget>
-#include <QTreeWidget>
 
 // The search field in the menu bar's corner and the sizes its grammar accepts.
 
@@ -47,12 +45,7 @@ QString MainWindow::getSearchQueryCondition()
 
 void MainWindow::searchInitiated()
 {
-    baseCondition = getSearchQueryCondition();
-    {
-        const QSignalBlocker blocker(fansTree);
-        fansTree->clearSelection();
-    }
-    updateUI(fanTableBaseQuery + baseCondition, false);
+    showConditionInsteadOfTree(getSearchQueryCondition());
     tabWidget->setCurrentIndex(SelectionTab);
     adviceBox->advise(settings, QStringLiteral("MainWindow/ShowSearchAdvice"),
                       tr("You may filter search result using checkboxes at the top."));
