@@ -53,6 +53,10 @@ int main(int argc, char* argv[])
         QFont font(QStringLiteral("DejaVu Sans"));
         font.setPointSizeF(9.5);
         doc.setDefaultFont(font);
+        // The descriptions share one stylesheet, kept beside them.
+        QFile css(QFileInfo(in).absolutePath() + QStringLiteral("/style.css"));
+        if (css.open(QIODevice::ReadOnly | QIODevice::Text))
+            doc.setDefaultStyleSheet(QString::fromUtf8(css.readAll()));
         // Laid out on the writer itself: pages are cut at its own resolution and
         // margins, with no scaling from a screen's.
         doc.documentLayout()->setPaintDevice(&writer);
