@@ -1,7 +1,9 @@
 #include "FanCalculator.h"
 #include "FanPlot.h"
 
+#include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #define QTEST_QPA_MOUSE_HANDLING
@@ -203,7 +205,24 @@ private slots:
         plot.printPlot(&printer, &height);
         // A4 is 842 pt high; less 21 pt at top and bottom, 800 px at 72 dpi; a third of that.
         QCOMPARE(height, log ? 800.0 / 3 : -1.0);
-        QVERIFY(QFileInfo(printer.outputFileName()).size() > 0);
+        QProcess text; // the page holds the plot: its scales' titles are there
+        text.start("pdftotext", {printer.outputFileName(), "-"});
+        QVERIFY(text.waitForFinished(10000) && text.readAllStandardOutput().contains("m³/h"));
+
+        // On a tall page the plot is as high as the page is wide × its aspect: 200 × 0.5 = 100.
+        QImage image(200, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        plot.printPlot(&painter, QRectF(0, 0, 200, 400));
+        painter.end();
+        auto blankFrom = [&image](int row) {
+            for (int y = row; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255))
+                        return false;
+            return true;
+        };
+        QVERIFY(!blankFrom(90) && blankFrom(101));
     }
 
     void power_data()
