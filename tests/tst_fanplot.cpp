@@ -92,6 +92,8 @@ private slots:
     {
         QFETCH(QList<double>, setup);
         FanPlot plot;
+        plot.setLogScale(true); // switched from a logarithmic scale, every axis follows
+        plot.drawAxes();
         plot.setLogScale(setup.takeFirst());
         plot.setLeftMargin(setup[0]);
         plot.setBottomMargin(setup[0]);

@@ -101,6 +101,7 @@ private slots:
         QCOMPARE(tabs->currentIndex(), 0);
         QVERIFY(pressureSwitch->isChecked());
         QCOMPARE(plot->workingPoint(), QPointF(1000, 100));
+        QVERIFY(plot->isWorkingPointShown()); // drawn with the fans the user picks next
         QCOMPARE(tableIds(),
                  sqliteFanIds(catalogue.catalogueFile(), matching->getQueryCondition()));
 
