@@ -23,7 +23,6 @@ void MainWindow::createTree()
 {
     fansTree = new QTreeWidget(this);
     fansTree->setHeaderHidden(true);
-    fansTree->setColumnCount(1);
     fansTree->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* root = new QTreeWidgetItem;
     if (!loadTree(root)) {

@@ -110,7 +110,7 @@ void MainWindow::printPressed()
     const QUrl base = QUrl::fromLocalFile(programFolder);
     if (printPlotFlag) {
         startPage();
-        plot->printPlot(&painter, QRectF(0, 0, printer.width(), printer.height()));
+        plot->printPlot(&painter, painter.viewport());
         startPage();
         drawDocument(painter, printer, printedTable(), base);
     }

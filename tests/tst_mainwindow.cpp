@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QSqlQuery>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -219,6 +220,31 @@ private slots:
         window.reset();
         QDir(ini()).removeRecursively();
         QCOMPARE(err.text(), "Failed to save the settings to " + ini().toUtf8() + '\n');
+    }
+
+    // A failed query is told on standard error, and in a box that closes the window when it
+    // carries a message; reading a whole file stops at a zero byte.
+    void failedQueryAndWholeFile()
+    {
+        open(catalogue.folder());
+        BoxCloser boxes;
+        for (const QString& message : {QString(), QStringLiteral("Error showing fan table!")}) {
+            QVERIFY(window->isVisible());
+            StderrCapture err;
+            QSqlQuery query;
+            query.prepare(QStringLiteral("SELECT model\n\tFROM nowhere\n\tWHERE id = 'ВР'"));
+            QVERIFY(!window->execSql(query, message));
+            QCOMPARE(err.text(), QByteArray("Failed to execute query: SELECT model\n\tFROM nowhere"
+                                            "\n\tWHERE id = 'ВР'\nno such table: nowhere Unable "
+                                            "to execute statement\n"));
+        }
+        QCOMPARE(boxes.texts, QStringList{"Error showing fan table!"});
+        QVERIFY(!window->isVisible());
+        QFile file(catalogue.folder() + QStringLiteral("zero.txt"));
+        static const char raw[] = "Вентилятор\r\nfirst\0second";
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(raw, sizeof raw - 1) > 0);
+        file.close();
+        QCOMPARE(window->readWholeFile(file.fileName()), QStringLiteral("Вентилятор\r\nfirst"));
     }
 
     void pointOnOwnCurveFindsTheFan_data()
