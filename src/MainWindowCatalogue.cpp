@@ -195,7 +195,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         busy.emplace(this);
 
     for (const QModelIndex& index : selected.indexes()) {
-        if (index.column() != 0)
+        if (index.column() != FanId)
             continue;
         const int row = index.row();
         auto value = [this, row](int column) {
@@ -221,7 +221,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         plot->addFan(fan);
     }
     for (const QModelIndex& index : deselected.indexes()) {
-        if (index.column() != 0)
+        if (index.column() != FanId)
             continue;
         const QVariant id = sortProxy->index(index.row(), FanId).data();
         cmpFanIds.removeOne(id.toString());

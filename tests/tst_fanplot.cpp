@@ -207,9 +207,12 @@ private slots:
         plot.printPlot(&printer, &height);
         // A4 is 842 pt high; less 21 pt at top and bottom, 800 px at 72 dpi; a third of that.
         QCOMPARE(height, log ? 800.0 / 3 : -1.0);
-        QProcess text; // the page holds the plot: its scales' titles are there
+        QProcess text; // the page holds the plot: every scale's title is there
         text.start("pdftotext", {printer.outputFileName(), "-"});
-        QVERIFY(text.waitForFinished(10000) && text.readAllStandardOutput().contains("m³/h"));
+        QVERIFY(text.waitForFinished(10000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* title : {"m³/h", "m³/s", "(20 °C)", "(400 °C)", "(600 °C)", "kW"})
+            QVERIFY2(printed.contains(QString::fromUtf8(title)), title);
 
         // On a tall page the plot is as high as the page is wide × its aspect: 200 × 0.5 = 100.
         QImage image(200, 400, QImage::Format_RGB32);
