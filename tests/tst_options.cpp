@@ -57,6 +57,13 @@ private slots:
                  "Top: 311  401 Left: 411  501 Right: 511  601 Linear scale 701 "
                  "Logarithmic scale 802  911 Show expert mode 001 Show markers 101 Margins 001 "
                  "Left: 011 25 % 021 Right: 031 25 % 101 Bottom: 111 25 % 121 Top: 131 25 %");
+        // The expert view's controls line up with those above them.
+        dialog.findChild<QPushButton*>("ExpertView")->click();
+        dialog.show();
+        const auto left = [&dialog](const char* name) {
+            return dialog.findChild<QWidget*>(name)->mapTo(&dialog, QPoint()).x();
+        };
+        QCOMPARE(left("ShowMarkers"), left("LinearScale"));
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         settings.setValue("OptionsWindow/Position", screen.topRight() + QPoint(1, 0));
         for (const QPoint& at : {QPoint(120, 80), QPoint(-4000, 0)}) {
