@@ -410,7 +410,7 @@ void FanPlot::printPlot(QPrinter* printer, double* height)
     if (height && page.orientation() == QPageLayout::Portrait)
         *height = page.paintRectPixels(printer->resolution()).height() / 3.0;
     QPainter painter(printer);
-    printPlot(&painter, QRectF(0, 0, printer->width(), printer->height()));
+    printPlot(&painter, painter.viewport());
 }
 
 void FanPlot::printPlot(QPainter* painter, const QRectF& page)

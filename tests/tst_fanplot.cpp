@@ -184,6 +184,11 @@ private slots:
         QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2));
         QVERIFY(plot.axisWidget(QwtPlot::yRight)->isVisible() &&
                 plot.axisWidget(QwtPlot::xTop)->isVisible());
+        plot.setWorkingPoint(point.x(), point.y());
+        plot.showWorkingPoint();
+        plot.hideWorkingPoint();
+        plot.updatePlot(); // hidden, the point stays away from a redraw
+        QVERIFY(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").isEmpty());
         plot.setLeftMargin(0.0);
         plot.setRightMargin(0.0);
         plot.PNQ_Xaxes(log ? 0 : 600, 1000);
