@@ -34,7 +34,7 @@ public:
     static double prettify(double value, int digits)
     {
         if (value == 0.0 || !std::isfinite(value))
-            return value == 0.0 ? 0.0 : value;
+            return value;
         if (value < 0.0)
             return -prettify(-value, digits);
         const double p = std::pow(10.0, std::floor(std::log10(value)) - std::max(digits, 1) + 1);
