@@ -51,7 +51,6 @@ void MainWindow::createComparison()
     cmpTable = new QTableView;
     cmpTable->setModel(cmpProxy);
     cmpTable->setSelectionBehavior(QAbstractItemView::SelectColumns);
-    cmpTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cmpTable->setContextMenuPolicy(Qt::CustomContextMenu);
     cmpMenu = new QMenu(this);
     cmpMenu->addAction(tr("Remove from comparison"), this, &MainWindow::cmpRemoveFromComparison);

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QTabWidget>
 #include <QTableView>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QtTest>
@@ -161,6 +162,10 @@ private slots:
         QCOMPARE(boxes.texts.size(), 2);
         QSettings ini(catalogue.folder() + QStringLiteral("vortel.ini"), QSettings::IniFormat);
         QCOMPARE(ini.value(QStringLiteral("MainWindow/ShowSearchAdvice")).toBool(), false);
+        auto* clear = searchEdit->findChild<QToolButton*>(); // the field's own clear button
+        QVERIFY(clear);
+        QTest::mouseClick(clear, Qt::LeftButton);
+        QVERIFY(searchEdit->text().isEmpty());
     }
 
     void filtersAndTheirPropagation()
