@@ -44,18 +44,6 @@ void FanPlotLayout::activate(const QwtPlot* plot, const QRectF& plotRect, Option
         extraRects[i] = QRectF(right - dim, left.top(), dim, left.height());
         right -= dim;
     }
-
-    // The strip above the extra axes is free; the title may use the whole width.
-    if (!titleRect().isEmpty()) {
-        QRectF title = titleRect();
-        title.setLeft(plotRect.left());
-        setTitleRect(title);
-    }
-    if (!footerRect().isEmpty()) {
-        QRectF footer = footerRect();
-        footer.setLeft(plotRect.left());
-        setFooterRect(footer);
-    }
 }
 
 void FanPlotLayout::invalidate()
