@@ -182,6 +182,24 @@ constexpr int samplingSteps = 32;
 // Fans changed and compared from which a selection change may take longer than a glance.
 constexpr int busyFanCount = 300;
 
+namespace {
+
+// The rows whose id cell a selection change covers, in the selection's order: one entry per row
+// without a model index made for each of its cells.
+QVector<int> idRows(const QItemSelection& selection)
+{
+    QVector<int> rows;
+    for (const QItemSelectionRange& range : selection) {
+        if (range.left() <= CatalogueQueries::FanId && CatalogueQueries::FanId <= range.right()) {
+            for (int row = range.top(); row <= range.bottom(); ++row)
+                rows.append(row);
+        }
+    }
+    return rows;
+}
+
+} // namespace
+
 void MainWindow::tableSelectionChanged(const QItemSelection& selected,
                                        const QItemSelection& deselected)
 {
@@ -194,10 +212,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
     if (changedRows + cmpFanIds.size() >= busyFanCount)
         busy.emplace(this);
 
-    for (const QModelIndex& index : selected.indexes()) {
-        if (index.column() != FanId)
-            continue;
-        const int row = index.row();
+    for (const int row : idRows(selected)) {
         auto value = [this, row](int column) {
             return sortProxy->index(row, column).data();
         };
@@ -220,10 +235,8 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
                           value(FanPhiMax).toDouble(), value(FanId).toInt(), true, samplingSteps);
         plot->addFan(fan);
     }
-    for (const QModelIndex& index : deselected.indexes()) {
-        if (index.column() != FanId)
-            continue;
-        const QVariant id = sortProxy->index(index.row(), FanId).data();
+    for (const int row : idRows(deselected)) {
+        const QVariant id = sortProxy->index(row, FanId).data();
         cmpFanIds.removeOne(id.toString());
         plot->removeFan(id.toInt());
     }
