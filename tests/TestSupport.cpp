@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDesktopServices>
 #include <QFile>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -127,6 +128,18 @@ void BoxCloser::poll()
         button->click();
     else
         box->done(0);
+}
+
+OpenedUrls::OpenedUrls(const QStringList& schemes) : schemes(schemes)
+{
+    for (const QString& scheme : schemes)
+        QDesktopServices::setUrlHandler(scheme, this, "open");
+}
+
+OpenedUrls::~OpenedUrls()
+{
+    for (const QString& scheme : schemes)
+        QDesktopServices::unsetUrlHandler(scheme);
 }
 
 StderrCapture::StderrCapture()

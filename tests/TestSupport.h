@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QUrl>
 
 // A program folder in a temporary directory with a catalogue built from SQL.
 class TestCatalogue
@@ -41,6 +42,20 @@ public:
 private:
     void poll();
     QTimer timer;
+};
+
+// Takes the URLs the program hands to the desktop for these schemes, in order, while it lives.
+class OpenedUrls : public QObject
+{
+    Q_OBJECT
+public:
+    explicit OpenedUrls(const QStringList& schemes);
+    ~OpenedUrls() override;
+    QStringList urls;
+
+private:
+    Q_INVOKABLE void open(const QUrl& url) { urls.append(url.toString()); }
+    const QStringList schemes;
 };
 
 // Redirects the process's standard error into a file for the lifetime of the object.

@@ -14,7 +14,7 @@ class TestComparison : public QObject
     QTableView *table = nullptr, *cmp = nullptr;
     QTabWidget* tabs = nullptr;
     QTextBrowser* browser = nullptr;
-    QStringList openedUrls;
+    std::unique_ptr<OpenedUrls> opened;
     using Sel = QItemSelectionModel;
 
     // Every fan listed; the fan table and the comparison table told apart by their columns.
@@ -37,7 +37,6 @@ class TestComparison : public QObject
     }
     QString file(const QString& name) { return "file://" + catalogue.folder() + name; }
     QString at(int row, int column) { return cmp->model()->index(row, column).data().toString(); }
-    Q_INVOKABLE void opened(const QUrl& url) { openedUrls.append(url.toString()); }
 
 private slots:
     // Hostile texts: markup in a model name, names leading out of their folders, odd order URLs.
@@ -58,21 +57,19 @@ UPDATE fans SET url = 'javascript:alert(1)' WHERE id = 6;
             const QByteArray text = entry.section(':', 1).toUtf8();
             file.write(entry.startsWith("css") ? text : "<p>" + text + "</p>");
         }
-        for (const char* scheme : {"file", "http", "https", "mailto"})
-            QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), this, "opened");
     }
 
     void init()
     {
         QLocale::setDefault(QLocale::c());
-        openedUrls.clear();
+        opened = std::make_unique<OpenedUrls>(QStringList{"file", "http", "https", "mailto"});
         window = std::make_unique<MainWindow>(catalogue.folder());
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         leaveStartPage(*window, 0);
         listEveryFan(); // ids 1..9
     }
-    void cleanup() { window.reset(); }
+    void cleanup() { window.reset(), opened.reset(); }
 
     // Catalogue order: fans 1, 3, 4; fan 3 is 900 mm long, fan 2 has no dimensions; the id row is
     // hidden. A right click on the third column selects it; the menu removes that fan.
@@ -121,7 +118,7 @@ UPDATE fans SET url = 'javascript:alert(1)' WHERE id = 6;
                               Qt::LeftButton);
         QTest::keyClick(cmp->indexWidget(cmp->model()->index(10, 0)), Qt::Key_Space); // nothing
         const QString pdf = file("pdf/vr80_75.pdf");
-        QCOMPARE(openedUrls, (QStringList{pdf, "https://vortel.example/order/2", pdf}));
+        QCOMPARE(opened->urls, (QStringList{pdf, "https://vortel.example/order/2", pdf}));
         const QString order = "Order is not available.", sheet = "Description not found.";
         QCOMPARE(boxes.texts, (QStringList{order, order, sheet, order, sheet}));
     }
@@ -161,8 +158,8 @@ UPDATE fans SET url = 'javascript:alert(1)' WHERE id = 6;
         for (const char* link : {"https://vortel.example", "pdf/x.pdf", "../../etc/passwd",
                                  "file:///bin/sh", "javascript:alert(1)"})
             emit browser->anchorClicked(QUrl(QString::fromLatin1(link)));
-        QCOMPARE(openedUrls, (QStringList{file("pdf/vr80_75.pdf"), "https://vortel.example",
-                                          file("pdf/x.pdf")}));
+        QCOMPARE(opened->urls, (QStringList{file("pdf/vr80_75.pdf"), "https://vortel.example",
+                                            file("pdf/x.pdf")}));
     }
 
     void printsOneDocument_data()

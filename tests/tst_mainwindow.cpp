@@ -7,7 +7,6 @@
 #include "TestSupport.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
@@ -115,10 +114,9 @@ private slots:
         // 382.5..517.5 Pa and 2550..3450 m³/h overlap the ranges of fans 1, 4, 5 and 6 only.
         QCOMPARE(tableIds(), (QList<int>{1, 4, 5, 6}));
         QCOMPARE(boxes.texts.size(), 3); // the search's advice, then the matching's twice
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "opened");
+        OpenedUrls opened({QStringLiteral("file")});
         action(QStringLiteral("&Change log"))->trigger();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(openedUrls, QStringList{"file://" + catalogue.folder() + "changelog.txt"});
+        QCOMPARE(opened.urls, QStringList{"file://" + catalogue.folder() + "changelog.txt"});
         action(QStringLiteral("&About..."))->trigger();
         QVERIFY(boxes.texts.value(3).startsWith(QStringLiteral("Vortel 1.3.7\n\n")));
     }
@@ -314,11 +312,8 @@ private:
     QSplitter* treeSplitter() const { return splitterOf(window->findChild<QTreeWidget*>()); }
     QSplitter* tableSplitter() const { return splitterOf(window->findChild<QTabWidget*>()); }
 
-    Q_INVOKABLE void opened(const QUrl& url) { openedUrls.append(url.toString()); }
-
     TestCatalogue catalogue;
     std::unique_ptr<MainWindow> window;
-    QStringList openedUrls;
 };
 
 QTEST_MAIN(TestMainWindow)
