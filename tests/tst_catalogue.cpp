@@ -129,6 +129,10 @@ private slots:
         QTest::newRow("mixed") << QStringLiteral(
             "SELECT 1 AS a, NULL AS b, '' AS c, x'00ff' AS d UNION ALL SELECT 2.5, 'ВР', NULL, x'' "
             "UNION ALL SELECT NULL, 4, 'ВР', 7");
+        // Each text after one it begins or ends: the last text read may not stand for the next.
+        QTest::newRow("texts") << QStringLiteral(
+            "SELECT 'ВР80' UNION ALL SELECT 'ВР' UNION ALL SELECT 'ВР' UNION ALL SELECT '' "
+            "UNION ALL SELECT 'ВР80'");
         QTest::newRow("paged") << QStringLiteral(
             "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT "
             "i + 1 FROM n WHERE i < 300) SELECT i, i * 0.5, "
