@@ -233,6 +233,9 @@ private slots:
             return true;
         };
         QVERIFY(!blankFrom(90) && blankFrom(101));
+        plot.clearPlot(); // the point's items went with the plot: hiding it deletes nothing twice
+        plot.hideWorkingPoint();
+        QVERIFY(plot.itemList().isEmpty());
     }
 
     void power_data()
