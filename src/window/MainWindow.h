@@ -45,6 +45,8 @@ public:
     ~MainWindow() override;
 
     bool isValid() const { return valid; }
+    // The plot of the chosen fans, for the options dialog that sets it up.
+    FanPlot* fanPlot() const { return plot; }
 
     // The fan table query up to and including WHERE; a condition is appended to it.
     static const QString fanTableBaseQuery;

@@ -59,6 +59,8 @@ enum CmpColumn {
     CmpColumnCount
 };
 
+// The fan table query up to and including WHERE; a condition is appended to it.
+const QString& fanTableBase();
 extern const QString tree;
 extern const QString searchDiameters;
 // Holds %1 for the quoted text that stands in for a missing dimension or weight.

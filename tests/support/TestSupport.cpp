@@ -43,7 +43,7 @@ bool TestCatalogue::build(const QString& contentSql)
 QString TestCatalogue::smallContent()
 {
     return QString::fromUtf8(
-        fileBytes(QStringLiteral(VORTEL_SOURCE_DIR "/tests/small_catalogue.sql")));
+        fileBytes(QStringLiteral(VORTEL_SOURCE_DIR "/tests/support/small_catalogue.sql")));
 }
 
 QString TestCatalogue::pagedContent(int extra)

@@ -47,8 +47,7 @@ bool onSomeScreen(const QPoint& point)
 OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, QWidget* parent)
     : QDialog(parent), mainWindow(mainWindow)
 {
-    // MainWindow keeps its plot to itself; it is the one FanPlot among its children.
-    plot = mainWindow->findChild<FanPlot*>();
+    plot = mainWindow->fanPlot();
     Q_ASSERT(plot);
 
     // Every value is set before its signal is connected, so building triggers no reaction.

@@ -30,10 +30,12 @@
 
 #include <cstdio>
 
+const QString MainWindow::fanTableBaseQuery = CatalogueQueries::fanTableBase();
+
 MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::WindowFlags flags)
     : QMainWindow(parent, flags)
     , productName(QStringLiteral("Vortel"))
-    , titleText(productName + QStringLiteral(" 1.3.7"))
+    , titleText(productName + QLatin1Char(' ') + QStringLiteral(VORTEL_VERSION))
     , dbFileName(QStringLiteral("fans.dat"))
     , settingsFileName(QStringLiteral("vortel.ini"))
     , helpResource(QStringLiteral(":/readme.txt"))

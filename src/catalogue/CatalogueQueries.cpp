@@ -1,15 +1,18 @@
 #include "CatalogueQueries.h"
 
-#include "MainWindow.h"
-
 namespace CatalogueQueries {
 
 namespace {
 
-const QString fourJoins = QStringLiteral("\tINNER JOIN classes AS cl ON f.class_id = cl.id\n"
-                                         "\tINNER JOIN engines AS e ON f.engine_id = e.id\n"
-                                         "\tINNER JOIN materials AS mat ON f.material_id = mat.id\n"
-                                         "\tINNER JOIN models AS mod ON f.model_id = mod.id\n");
+// A function, not a namespace-level constant: the fan table query is built from it while other
+// files' statics are initialised.
+QString fourJoins()
+{
+    return QStringLiteral("\tINNER JOIN classes AS cl ON f.class_id = cl.id\n"
+                          "\tINNER JOIN engines AS e ON f.engine_id = e.id\n"
+                          "\tINNER JOIN materials AS mat ON f.material_id = mat.id\n"
+                          "\tINNER JOIN models AS mod ON f.model_id = mod.id\n");
+}
 
 QString rangeText(const char* low, const char* high)
 {
@@ -22,42 +25,39 @@ QString rangeText(const char* low, const char* high)
 const QString tree = QStringLiteral(
     "SELECT id, class, leftValue, rightValue, level FROM classes ORDER BY leftValue");
 
-} // namespace CatalogueQueries
-
-using CatalogueQueries::fourJoins;
-using CatalogueQueries::rangeText;
-
-const QString MainWindow::fanTableBaseQuery =
-    QStringLiteral("SELECT\n"
-                   "\tf.id AS id,\n"
-                   "\tf.class_id AS class_id,\n"
-                   "\tf.model_id AS model_id,\n"
-                   "\tf.engine_id AS engine_id,\n"
-                   "\tf.material_id AS material_id,\n"
-                   "\tmat.temperature AS temperature,\n"
-                   "\tmod.a1 AS a1, mod.a2 AS a2, mod.a3 AS a3, mod.a4 AS a4,\n"
-                   "\tmod.a5 AS a5, mod.a6 AS a6, mod.a7 AS a7,\n"
-                   "\tmod.b1 AS b1, mod.b2 AS b2, mod.b3 AS b3, mod.b4 AS b4,\n"
-                   "\tmod.b5 AS b5, mod.b6 AS b6, mod.b7 AS b7,\n"
-                   "\tmod.phi_min AS phi_min,\n"
-                   "\tmod.phi_max AS phi_max,\n"
-                   "\tmod.b AS b,\n"
-                   "\tmod.c AS c,\n"
-                   "\te.realSpeed AS realSpeed,\n"
-                   "\tmod.model AS model,\n"
-                   "\tf.diameter AS diameter,\n"
-                   "\tf.nominal AS nominal,\n"
-                   "\tmat.material AS material,\n"
-                   "\tcl.class AS class,\n"
-                   "\te.power AS power,\n"
-                   "\te.speed AS speed,\n"
-                   "\tf.rev AS rev,\n\t") +
-    rangeText("q_min", "q_max") + QStringLiteral(" AS q,\n\t") + rangeText("p_min", "p_max") +
-    QStringLiteral(" AS p\n"
-                   "FROM fans AS f\n") +
-    fourJoins + QStringLiteral("WHERE\n");
-
-namespace CatalogueQueries {
+const QString& fanTableBase()
+{
+    static const QString text =
+        QStringLiteral("SELECT\n"
+                       "\tf.id AS id,\n"
+                       "\tf.class_id AS class_id,\n"
+                       "\tf.model_id AS model_id,\n"
+                       "\tf.engine_id AS engine_id,\n"
+                       "\tf.material_id AS material_id,\n"
+                       "\tmat.temperature AS temperature,\n"
+                       "\tmod.a1 AS a1, mod.a2 AS a2, mod.a3 AS a3, mod.a4 AS a4,\n"
+                       "\tmod.a5 AS a5, mod.a6 AS a6, mod.a7 AS a7,\n"
+                       "\tmod.b1 AS b1, mod.b2 AS b2, mod.b3 AS b3, mod.b4 AS b4,\n"
+                       "\tmod.b5 AS b5, mod.b6 AS b6, mod.b7 AS b7,\n"
+                       "\tmod.phi_min AS phi_min,\n"
+                       "\tmod.phi_max AS phi_max,\n"
+                       "\tmod.b AS b,\n"
+                       "\tmod.c AS c,\n"
+                       "\te.realSpeed AS realSpeed,\n"
+                       "\tmod.model AS model,\n"
+                       "\tf.diameter AS diameter,\n"
+                       "\tf.nominal AS nominal,\n"
+                       "\tmat.material AS material,\n"
+                       "\tcl.class AS class,\n"
+                       "\te.power AS power,\n"
+                       "\te.speed AS speed,\n"
+                       "\tf.rev AS rev,\n\t") +
+        rangeText("q_min", "q_max") + QStringLiteral(" AS q,\n\t") + rangeText("p_min", "p_max") +
+        QStringLiteral(" AS p\n"
+                       "FROM fans AS f\n") +
+        fourJoins() + QStringLiteral("WHERE\n");
+    return text;
+}
 
 const QString searchDiameters =
     QStringLiteral("SELECT DISTINCT diameter FROM fans ORDER BY diameter");
@@ -84,7 +84,7 @@ const QString comparisonBase = QStringLiteral("SELECT\n"
 
 QString filterValues(const QString& column)
 {
-    return QStringLiteral("SELECT DISTINCT %1\nFROM fans AS f\n").arg(column) + fourJoins +
+    return QStringLiteral("SELECT DISTINCT %1\nFROM fans AS f\n").arg(column) + fourJoins() +
            QStringLiteral("WHERE %1\nORDER BY ") + column;
 }
 

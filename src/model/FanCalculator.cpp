@@ -75,7 +75,7 @@ void FanCalculator::recalculate()
     Ncons_values.resize(count);
 
     P_min = Q_min = Ncons_min = std::numeric_limits<double>::max();
-    P_max = Q_max = Ncons_max = std::numeric_limits<double>::min();
+    P_max = Q_max = Ncons_max = std::numeric_limits<double>::lowest();
 
     // A single sample sits at phi_min instead of dividing by zero.
     const double step = steps > 1 ? (phi_max - phi_min) / static_cast<double>(steps - 1) : 0.0;

@@ -254,7 +254,7 @@ void FanPlot::updatePlot()
     forgetWorkingPointItems();
 
     minQ = minP = minN = std::numeric_limits<double>::max();
-    maxQ = maxP = maxN = std::numeric_limits<double>::min();
+    maxQ = maxP = maxN = std::numeric_limits<double>::lowest();
     colourIndex = 0;
 
     for (const FanCalculator& fan : qAsConst(fanList)) {
