@@ -1,6 +1,10 @@
 #include "CatalogueQueries.h"
+#include "FanCalculator.h"
+#include "FanRecord.h"
 #include "FanTableModel.h"
+#include "FilterCondition.h"
 #include "MainWindow.h"
+#include "MatchCondition.h"
 #include "SearchGrammar.h"
 #include "TestSupport.h"
 
@@ -10,8 +14,9 @@
 #include <QSqlRecord>
 #include <QtTest>
 
-// The catalogue's query texts against SQLite itself, and the search grammar's table (arbitrary
-// input is left to the fuzz target).
+// The catalogue's query texts against SQLite itself, and the tables of its pure rules: the search
+// grammar (arbitrary input is left to the fuzz target), the filter lists, the matching box and a
+// fan table row read as a fan.
 class TestCatalogueSql : public QObject
 {
     Q_OBJECT
@@ -118,6 +123,211 @@ private slots:
         const QStringList diameters{QStringLiteral("3.15"), QStringLiteral("4"),
                                     QStringLiteral("6.3")};
         QTEST(SearchGrammar::condition(typed, diameters), "condition");
+    }
+
+    void filterSelection_data()
+    {
+        QTest::addColumn<QStringList>("values");
+        QTest::addColumn<QString>("condition");
+        QTest::newRow("none") << QStringList() << " AND e.power IN ()\n";
+        QTest::newRow("one") << QStringList{"0.75"} << " AND e.power IN ('0.75')\n";
+        QTest::newRow("two") << QStringList{"0.75", "5.5"} << " AND e.power IN ('0.75', '5.5')\n";
+    }
+
+    void filterSelection()
+    {
+        QFETCH(QStringList, values);
+        QTEST(FilterCondition::selection(" AND e.power IN ", values), "condition");
+    }
+
+    // The lists (diameter, speed, power, material, nominal, temperature) under the root node,
+    // after a check or an uncheck in the list `changed`; what SQLite then lists as materials.
+    void filterCheckStates_data()
+    {
+        QTest::addColumn<QStringList>("selections");
+        QTest::addColumn<int>("changed");
+        QTest::addColumn<bool>("checked");
+        QTest::addColumn<QString>("extra");
+        QTest::addColumn<QStringList>("materials");
+        const QString t400 = " AND mat.temperature IN ('20', '600')\n";
+        const QString d = " AND f.diameter IN ('3.15', '4')\n";
+        const QStringList lists{d, "", "", "", "", t400};
+        // Fans of 3.15 or 4 dm: 1, 4 "О"; 6 "К"; 2 "Ж", made only for 400 °C (small_catalogue).
+        QTest::newRow("uncheck keeps all")
+            << lists << 0 << false << d + t400 << QStringList{"К", "О"};
+        QTest::newRow("check counts its own")
+            << lists << 5 << true << t400 << QStringList{"ДУ", "К", "О"};
+        QTest::newRow("check another") << lists << 0 << true << d << QStringList{"Ж", "К", "О"};
+    }
+
+    void filterCheckStates()
+    {
+        QFETCH(QStringList, selections);
+        QFETCH(int, changed);
+        QFETCH(bool, checked);
+        QFETCH(QString, extra);
+        const QString root = CatalogueQueries::treeNodeCondition(1, 30);
+        const QString condition = FilterCondition::checkStates(root, selections, changed, checked);
+        QCOMPARE(condition, root + extra);
+        QCOMPARE(FilterCondition::table(root, selections), root + selections.join(""));
+        QSqlQuery query(CatalogueQueries::filterValues("mat.material").arg(condition));
+        QStringList materials;
+        while (query.next())
+            materials.append(query.value(0).toString());
+        QTEST(materials, "materials");
+    }
+
+    // The values a query allows are an ordered subset of the list; "+" marks those that stay.
+    void filterCheckedValues_data()
+    {
+        QTest::addColumn<QString>("allowed");
+        QTest::addColumn<QString>("checked");
+        QTest::newRow("all") << "1 2 3"
+                             << "+1 +2 +3";
+        QTest::newRow("none") << ""
+                              << "1 2 3";
+        QTest::newRow("not listed skipped") << "2 7 3"
+                                            << "1 +2 +3";
+        QTest::newRow("only unlisted") << "9"
+                                       << "1 2 3";
+        QTest::newRow("earlier after later") << "3 2"
+                                             << "1 2 +3";
+        QTest::newRow("last") << "3"
+                              << "1 2 +3";
+    }
+
+    void filterCheckedValues()
+    {
+        QFETCH(QString, allowed);
+        const QStringList listed{"1", "2", "3"};
+        const QVector<bool> states =
+            FilterCondition::checkedValues(listed, allowed.split(' ', Qt::SkipEmptyParts));
+        QStringList texts;
+        for (int i = 0; i < states.size(); ++i)
+            texts.append((states.at(i) ? "+" : "") + listed.at(i));
+        QTEST(texts.join(' '), "checked");
+    }
+
+    void matchCondition_data()
+    {
+        QTest::addColumn<QString>("types");    // left and right bounds, pair by pair
+        QTest::addColumn<QString>("pressure"); // value and deviation; empty when not matched
+        QTest::addColumn<QString>("airflow");
+        QTest::addColumn<QList<int>>("ids"); // as SQLite selects them on the small catalogue
+        QTest::addColumn<QString>("condition");
+        const QString types = "((cl.leftValue >= '6' AND cl.rightValue <= '11') OR \n"
+                              "(cl.leftValue >= '12' AND cl.rightValue <= '23')) \n";
+        const QString p500 = "AND f.p_min <= '500' AND f.p_max >= '500' \n";
+        const QString q4000 = "AND f.q_min <= '4000' AND f.q_max >= '4000' \n";
+        // ВКР and ВР; 500 Pa touches the ends of fans 1 (300-500) and 6 (500-800).
+        QTest::newRow("touching") << "6 11 12 23"
+                                  << "500 0"
+                                  << "" << QList<int>{1, 3, 4, 6} << types + p500;
+        // 4000 m³/h: 1 (1250.5-4000.5), 4, 5, 6 and 9, not 2 (1500-3000) nor 3 (5000-9000).
+        QTest::newRow("airflow") << "6 11 12 23"
+                                 << ""
+                                 << "4000 0" << QList<int>{1, 4, 5, 6, 9} << types + q4000;
+        QTest::newRow("both") << "6 11 12 23"
+                              << "500 0"
+                              << "4000 0" << QList<int>{1, 4, 6} << types + p500 + q4000;
+        // 500 ± 10 % is [450, 550], 4000 ± 5 % is [3800, 4200].
+        QTest::newRow("deviations") << "12 23"
+                                    << "500 10"
+                                    << "4000 5" << QList<int>{1, 4}
+                                    << "((cl.leftValue >= '12' AND cl.rightValue <= '23')) \n"
+                                       "AND f.p_min <= '550' AND f.p_max >= '450' \n"
+                                       "AND f.q_min <= '4200' AND f.q_max >= '3800' \n";
+        // 12.5 ± 10 % is [11.25, 13.75]; 1234.56 ± 7 % is [1148.1408, 1320.9792], to six digits.
+        QTest::newRow("six digits") << "24 29"
+                                    << "12.5 10"
+                                    << "1234.56 7" << QList<int>{}
+                                    << "((cl.leftValue >= '24' AND cl.rightValue <= '29')) \n"
+                                       "AND f.p_min <= '13.75' AND f.p_max >= '11.25' \n"
+                                       "AND f.q_min <= '1320.98' AND f.q_max >= '1148.14' \n";
+        // 1e5 ± 99 % is [1000, 199000]; 1e6 ± 15 % is [850000, 1150000].
+        QTest::newRow("exponent") << "2 5"
+                                  << "100000 99"
+                                  << "1000000 15" << QList<int>{}
+                                  << "((cl.leftValue >= '2' AND cl.rightValue <= '5')) \n"
+                                     "AND f.p_min <= '199000' AND f.p_max >= '1000' \n"
+                                     "AND f.q_min <= '1.15e+06' AND f.q_max >= '850000' \n";
+        QTest::newRow("neither") << "6 11"
+                                 << ""
+                                 << "" << QList<int>{} << "'1' = '0' ";
+        QTest::newRow("no type") << ""
+                                 << "500 0"
+                                 << "4000 0" << QList<int>{} << "'1' = '0' ";
+    }
+
+    void matchCondition()
+    {
+        QFETCH(QString, types);
+        QVector<QPair<int, int>> bounds;
+        const QStringList numbers = types.split(' ', Qt::SkipEmptyParts);
+        for (int i = 0; i + 1 < numbers.size(); i += 2)
+            bounds.append({numbers.at(i).toInt(), numbers.at(i + 1).toInt()});
+        auto tolerance = [](const QString& text) {
+            const QStringList parts = text.split(' ');
+            return MatchCondition::Tolerance{!text.isEmpty(), parts.value(0).toDouble(),
+                                             parts.value(1).toInt()};
+        };
+        // The SQL keeps its decimal point whatever the locale.
+        QLocale::setDefault(QLocale(QLocale::Russian));
+        QFETCH(QString, pressure);
+        QFETCH(QString, airflow);
+        const QString condition =
+            MatchCondition::condition(bounds, tolerance(pressure), tolerance(airflow));
+        QLocale::setDefault(QLocale::c());
+        QTEST(condition, "condition");
+        QTEST(sqliteFanIds(catalogue.catalogueFile(), condition), "ids");
+    }
+
+    // Fan 4 of the small catalogue: ВР80-75 (a5..a7 = -2, 0.2, 0.85; b5..b7 = 0.5, 0.05, 0.1;
+    // phi 0.1..0.35; b = 0.5, c = 0.6) in 4 dm, nominal 1.05, О for 20 °C, 0.75 kW at 1400 rev/min.
+    // `patch` replaces cells of its row by column, pair by pair; an empty patch reads the model.
+    void fanRecord_data()
+    {
+        using namespace CatalogueQueries;
+        QTest::addColumn<QVariantList>("patch");
+        QTest::addColumn<int>("id");
+        QTest::addColumn<double>("D");
+        QTest::addColumn<int>("temperature");
+        QTest::addColumn<QString>("label");
+        QTest::newRow("fan 4") << QVariantList() << 4 << 0.4 << 20
+                               << "ВР80-75-4-1.05Dn (0.75/1400) Ncons";
+        QTest::newRow("text cells") << QVariantList{FanId, "12", FanDiameter, "6.3", FanRev, "960"}
+                                    << 12 << 0.63 << 20 << "ВР80-75-6.3-1.05Dn (0.75/960) Ncons";
+        QTest::newRow("NULL cells") << QVariantList{FanModel, {}, FanPower, {}, FanTemperature, {}}
+                                    << 4 << 0.4 << 0 << "-4-1.05Dn (0/1400) Ncons";
+    }
+
+    void fanRecord()
+    {
+        QFETCH(QVariantList, patch);
+        QLocale::setDefault(QLocale::c());
+        QSqlQuery query(MainWindow::fanTableBaseQuery + "f.id = 4");
+        FanTableModel model;
+        model.setQuery(query);
+        QVariantList row;
+        for (int column = 0; column < model.columnCount(); ++column)
+            row.append(model.index(0, column).data());
+        for (int i = 0; i + 1 < patch.size(); i += 2)
+            row[patch.at(i).toInt()] = patch.at(i + 1);
+        const FanCalculator fan =
+            patch.isEmpty() ? FanRecord::fromRow(model, 0, 5) : FanRecord::fromRow(row, 5);
+        QTEST(fan.get_Id(), "id");
+        QTEST(fan.get_D(), "D");
+        QTEST(fan.get_temperature(), "temperature");
+        QTEST(fan.get_Ncons_label_left(), "label");
+        QCOMPARE(fan.get_nominal(), 1.05);
+        QCOMPARE(fan.get_steps(), 5);
+        // psi_s(0.5) = -2·0.25 + 0.2·0.5 + 0.85; lambda(0.5) = 0.5·0.25 + 0.05·0.5 + 0.1;
+        // psi_d(0.5) = (0.5·π / (4·0.5·0.6))² = 1.3089969² = 1.7134729.
+        QCOMPARE(fan.psi_s(0.5), 0.45);
+        QCOMPARE(fan.lambda(0.5), 0.25);
+        QVERIFY(qAbs(fan.psi_d(0.5) - 1.7134729) < 1e-6);
+        QCOMPARE(fan.get_Q_values().first(), fan.Q(0.1));
+        QCOMPARE(fan.get_Q_values().last(), fan.Q(0.35));
     }
 
     void fanTableModel_data()
