@@ -25,13 +25,10 @@ QString checkStates(const QString& baseCondition, const QStringList& selections,
 
 QVector<bool> checkedValues(const QStringList& listed, const QStringList& allowed)
 {
-    const int count = listed.size();
-    QVector<bool> checked(count, false);
+    QVector<bool> checked(listed.size(), false);
     // Both are in the same order, so one pass over both is enough.
     int next = 0;
     for (const QString& value : allowed) {
-        if (next >= count)
-            break;
         const int i = listed.indexOf(value, next);
         if (i >= 0) {
             checked[i] = true;
