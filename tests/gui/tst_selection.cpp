@@ -60,10 +60,10 @@ private slots:
         QVERIFY(root->isExpanded() && !node("ВО")->isExpanded());
 
         // Loading and a header sort show the wait cursor while they run.
-        QList<Qt::CursorShape> cursors;
-        auto cursor = [&cursors] {
-            cursors << (QApplication::overrideCursor() ? QApplication::overrideCursor()->shape()
-                                                       : Qt::ArrowCursor);
+        int waits = 0;
+        auto cursor = [&waits] {
+            const QCursor* shown = QApplication::overrideCursor();
+            waits += shown && shown->shape() == Qt::WaitCursor;
         };
         connect(table->model(), &QAbstractItemModel::modelReset, this, cursor);
         connect(table->model(), &QAbstractItemModel::layoutChanged, this, cursor);
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(table->model()->index(0, 0).data().toInt(), 9);
         table->horizontalHeader()->setSortIndicator(CatalogueQueries::FanRev, Qt::AscendingOrder);
         QCOMPARE(table->model()->index(0, CatalogueQueries::FanRev).data().toInt(), 960);
-        QCOMPARE(cursors, (QList<Qt::CursorShape>{Qt::WaitCursor, Qt::WaitCursor}));
+        QCOMPARE(waits, 2);
         QVERIFY(!QApplication::overrideCursor());
     }
 
