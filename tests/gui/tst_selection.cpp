@@ -116,7 +116,7 @@ private slots:
         // F3 with an empty field only puts the cursor into it; Enter runs a search finding nothing.
         auto* searchEdit = window->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
         QTest::keyClick(window.get(), Qt::Key_F3);
-        QTRY_VERIFY(searchEdit->hasFocus());
+        QTRY_VERIFY(searchEdit->hasFocus() && searchEdit->isClearButtonEnabled());
         QCOMPARE(ids(), (QList<int>{1, 2, 3, 4, 9}));
         BoxCloser boxes;
         QTest::keyClick(searchEdit, Qt::Key_Return);
