@@ -1,5 +1,7 @@
 #include "FanParameter.h"
 
+#include "FilterCondition.h"
+
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
@@ -23,15 +25,13 @@ FanParameter::FanParameter(const QString& title, const QString& accessQuery,
 
 QString FanParameter::getSelectionCond() const
 {
-    QStringList values;
+    QStringList checked;
     for (int i = 0; i < list->count(); ++i) {
         const QListWidgetItem* item = list->item(i);
         if (item->checkState() == Qt::Checked)
-            values.append(QLatin1Char('\'') + item->data(Qt::UserRole).toString() +
-                          QLatin1Char('\''));
+            checked.append(item->data(Qt::UserRole).toString());
     }
-    return condPrefix + QLatin1Char('(') + values.join(QStringLiteral(", ")) +
-           QStringLiteral(")\n");
+    return FilterCondition::selection(condPrefix, checked);
 }
 
 void FanParameter::fillWithData(QSqlQuery& query)
@@ -49,24 +49,17 @@ void FanParameter::fillWithData(QSqlQuery& query)
 
 void FanParameter::setCheckStates(QSqlQuery& query)
 {
-    const QSignalBlocker blocker(list);
-    const int count = list->count();
-    for (int i = 0; i < count; ++i)
-        list->item(i)->setCheckState(Qt::Unchecked);
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed.append(list->item(i)->data(Qt::UserRole).toString());
+    QStringList allowed;
+    while (query.next())
+        allowed.append(query.value(0).toString());
 
-    // The rows are an ordered subset of the list, so one pass over both is enough. A row whose
-    // value is not in the list is skipped rather than walked past the list's end.
-    int next = 0;
-    while (next < count && query.next()) {
-        const QString text = query.value(0).toString();
-        int i = next;
-        while (i < count && list->item(i)->data(Qt::UserRole).toString() != text)
-            ++i;
-        if (i < count) {
-            list->item(i)->setCheckState(Qt::Checked);
-            next = i + 1;
-        }
-    }
+    const QVector<bool> checked = FilterCondition::checkedValues(listed, allowed);
+    const QSignalBlocker blocker(list);
+    for (int i = 0; i < checked.size(); ++i)
+        list->item(i)->setCheckState(checked.at(i) ? Qt::Checked : Qt::Unchecked);
 }
 
 QString FanParameter::dataToUserText(const QVariant& value) const

@@ -1,5 +1,7 @@
 #include "MatchingWidget.h"
 
+#include "MatchCondition.h"
+
 #include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
@@ -11,20 +13,6 @@
 #include <utility>
 
 namespace {
-
-// Numbers in SQL are written without the locale: decimal point, no grouping.
-QString sqlNumber(double value)
-{
-    return QString::number(value, 'g', 6);
-}
-
-// The pattern's %1 and %2 receive the low and high ends of value ± deviation percent.
-QString rangeClause(const QString& pattern, double value, int deviation)
-{
-    const double low = (100 - deviation) * value / 100;
-    const double high = (deviation + 100) * value / 100;
-    return pattern.arg(sqlNumber(low), sqlNumber(high));
-}
 
 // The maximum goes first, so that a stored value beyond it is clamped.
 void setUpValue(QDoubleSpinBox* spin, const QString& suffix, double maximum, double value)
@@ -99,30 +87,14 @@ MatchingWidget::MatchingWidget(double pMax, double pValue, int pDeviation, doubl
 
 QString MatchingWidget::getQueryCondition() const
 {
-    QStringList typeClauses;
+    QVector<QPair<int, int>> types;
     for (int i = 0; i < fanTypeSwitches.size(); ++i) {
         if (fanTypeSwitches.at(i)->isChecked())
-            typeClauses.append(
-                QStringLiteral("(cl.leftValue >= '%1' AND cl.rightValue <= '%2')")
-                    .arg(QString::number(leftValues.at(i)), QString::number(rightValues.at(i))));
+            types.append({leftValues.at(i), rightValues.at(i)});
     }
-
-    const bool byPressure = pMatchSwitch->isChecked();
-    const bool byAirflow = qMatchSwitch->isChecked();
-    // Nothing to match on finds nothing, rather than everything.
-    if (typeClauses.isEmpty() || (!byPressure && !byAirflow))
-        return QStringLiteral("'1' = '0' ");
-
-    QString condition =
-        QLatin1Char('(') + typeClauses.join(QStringLiteral(" OR \n")) + QStringLiteral(") \n");
-    // A fan matches when its catalogue range overlaps the tolerance interval.
-    if (byPressure)
-        condition += rangeClause(QStringLiteral("AND f.p_min <= '%2' AND f.p_max >= '%1' \n"),
-                                 pValueSpin->value(), pDeviationSpin->value());
-    if (byAirflow)
-        condition += rangeClause(QStringLiteral("AND f.q_min <= '%2' AND f.q_max >= '%1' \n"),
-                                 qValueSpin->value(), qDeviationSpin->value());
-    return condition;
+    return MatchCondition::condition(
+        types, {pMatchSwitch->isChecked(), pValueSpin->value(), pDeviationSpin->value()},
+        {qMatchSwitch->isChecked(), qValueSpin->value(), qDeviationSpin->value()});
 }
 
 void MatchingWidget::setQPvalues(QPointF point)

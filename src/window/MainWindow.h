@@ -109,6 +109,8 @@ private:
     void updateParams();
     void paramsItemChanged(FanParameter* param, QListWidgetItem* item);
     void updateParamsCheckStates(FanParameter* changed, bool checked);
+    // Each list's condition on the values checked in it, in list order.
+    QStringList filterSelections() const;
 
     void createTree();
     void createStartPage();

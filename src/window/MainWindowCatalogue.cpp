@@ -4,6 +4,7 @@
 #include "CatalogueQueries.h"
 #include "FanCalculator.h"
 #include "FanPlot.h"
+#include "FanRecord.h"
 #include "FanSortProxy.h"
 #include "FanTableModel.h"
 
@@ -213,26 +214,10 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         busy.emplace(this);
 
     for (const int row : idRows(selected)) {
-        auto value = [this, row](int column) {
-            return sortProxy->index(row, column).data();
-        };
-
-        const QString id = value(FanId).toString();
+        const QString id = sortProxy->index(row, FanId).data().toString();
         if (!cmpFanIds.contains(id))
             cmpFanIds.append(id);
-        QVector<double> psi;
-        QVector<double> lambda;
-        for (int i = 0; i < coefficientCount; ++i) {
-            psi.append(value(FanA1 + i).toDouble());
-            lambda.append(value(FanB1 + i).toDouble());
-        }
-        FanCalculator fan(value(FanModel).toString(), value(FanClass).toString(), psi, lambda,
-                          value(FanB).toDouble(), value(FanC).toDouble(),
-                          value(FanDiameter).toDouble() / 10.0, value(FanRev).toInt(),
-                          value(FanPower).toDouble(), value(FanTemperature).toInt(),
-                          value(FanNominal).toDouble(), value(FanSpeed).toInt(),
-                          value(FanRealSpeed).toDouble(), value(FanPhiMin).toDouble(),
-                          value(FanPhiMax).toDouble(), value(FanId).toInt(), true, samplingSteps);
+        FanCalculator fan = FanRecord::fromRow(*sortProxy, row, samplingSteps);
         plot->addFan(fan);
     }
     for (const int row : idRows(deselected)) {

@@ -2,6 +2,7 @@
 
 #include "CatalogueQueries.h"
 #include "FanParameter.h"
+#include "FilterCondition.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -63,30 +64,29 @@ void MainWindow::updateParams()
 
 void MainWindow::paramsItemChanged(FanParameter* param, QListWidgetItem* item)
 {
-    QString query = fanTableBaseQuery + baseCondition;
-    for (const FanParameter* p : qAsConst(params))
-        query += p->getSelectionCond();
-    updateUI(query, true);
+    updateUI(fanTableBaseQuery + FilterCondition::table(baseCondition, filterSelections()), true);
     updateParamsCheckStates(param, item->checkState() == Qt::Checked);
 }
 
 void MainWindow::updateParamsCheckStates(FanParameter* changed, bool checked)
 {
-    // A check may bring values back anywhere; an uncheck keeps only what all choices still allow.
-    QString extra;
-    if (checked) {
-        extra = changed->getSelectionCond();
-    } else {
-        for (const FanParameter* p : qAsConst(params))
-            extra += p->getSelectionCond();
-    }
+    const QString condition = FilterCondition::checkStates(baseCondition, filterSelections(),
+                                                           params.indexOf(changed), checked);
     for (FanParameter* param : qAsConst(params)) {
         if (param == changed)
             continue;
-        QSqlQuery query = catalogueQuery(param->getAccessQuery().arg(baseCondition + extra));
+        QSqlQuery query = catalogueQuery(param->getAccessQuery().arg(condition));
         execSql(query, tr("Error loading parameters check states data!"));
         param->setCheckStates(query);
     }
+}
+
+QStringList MainWindow::filterSelections() const
+{
+    QStringList selections;
+    for (const FanParameter* param : qAsConst(params))
+        selections.append(param->getSelectionCond());
+    return selections;
 }
 
 void MainWindow::paramsItemChangedDiameter(QListWidgetItem* item)

@@ -1,0 +1,42 @@
+#include "FanRecord.h"
+
+#include "CatalogueQueries.h"
+#include "FanCalculator.h"
+
+#include <QAbstractItemModel>
+
+namespace FanRecord {
+
+namespace {
+
+// `value(column)` gives the cell of the row in the fan table's column `column`.
+template<typename Cell> FanCalculator fromCells(const Cell& value, int steps)
+{
+    using namespace CatalogueQueries;
+    QVector<double> psi;
+    QVector<double> lambda;
+    for (int i = 0; i < coefficientCount; ++i) {
+        psi.append(value(FanA1 + i).toDouble());
+        lambda.append(value(FanB1 + i).toDouble());
+    }
+    return FanCalculator(
+        value(FanModel).toString(), value(FanClass).toString(), psi, lambda, value(FanB).toDouble(),
+        value(FanC).toDouble(), value(FanDiameter).toDouble() / 10.0, value(FanRev).toInt(),
+        value(FanPower).toDouble(), value(FanTemperature).toInt(), value(FanNominal).toDouble(),
+        value(FanSpeed).toInt(), value(FanRealSpeed).toDouble(), value(FanPhiMin).toDouble(),
+        value(FanPhiMax).toDouble(), value(FanId).toInt(), true, steps);
+}
+
+} // namespace
+
+FanCalculator fromRow(const QVariantList& row, int steps)
+{
+    return fromCells([&row](int column) { return row.value(column); }, steps);
+}
+
+FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps)
+{
+    return fromCells([&model, row](int column) { return model.index(row, column).data(); }, steps);
+}
+
+} // namespace FanRecord

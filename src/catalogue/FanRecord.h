@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QVariantList>
+
+class FanCalculator;
+class QAbstractItemModel;
+
+// One row of the fan table query, read by its columns, as the fan the plot draws: the diameter
+// in decimetres becomes metres on the way in; a NULL or text cell reads as its number or 0.
+namespace FanRecord {
+
+// A row's cells by the fan table's column positions.
+FanCalculator fromRow(const QVariantList& row, int steps);
+// The row `row` of a model over the fan table query, or over a proxy that keeps its columns.
+FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps);
+
+} // namespace FanRecord
