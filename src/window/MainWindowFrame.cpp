@@ -23,7 +23,6 @@
 #include <QTableView>
 #include <QTreeWidget>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <cstdio>
 
