@@ -40,10 +40,10 @@ QRect windowGeometry(const QList<QRect>& screens, const QRect& saved, const QRec
 QPoint dialogPosition(const QList<QRect>& screens, const QPoint& saved, const QPoint& preferred,
                       const QPoint& offset)
 {
-    const QSize point(1, 1);
-    if (homeScreen(screens, QRect(saved, point)))
+    // A point is the rectangle of one pixel.
+    if (homeScreen(screens, QRect(saved, saved)))
         return saved;
-    if (homeScreen(screens, QRect(preferred, point)) || screens.isEmpty())
+    if (homeScreen(screens, QRect(preferred, preferred)) || screens.isEmpty())
         return preferred;
     return screens.first().topLeft() + offset;
 }
