@@ -159,26 +159,6 @@ private slots:
         matching->btMatch()->click();
         QVERIFY(boxes.texts.isEmpty());
     }
-
-    // A failed query is told on standard error, and in a box that closes the window when it
-    // carries a message.
-    void failedQuery()
-    {
-        open();
-        BoxCloser boxes;
-        for (const QString& message : {QString(), QStringLiteral("Error showing fan table!")}) {
-            QVERIFY(window->isVisible());
-            StderrCapture err;
-            QSqlQuery query;
-            query.prepare(QStringLiteral("SELECT model\n\tFROM nowhere\n\tWHERE id = 'ВР'"));
-            QVERIFY(!window->execSql(query, message));
-            QCOMPARE(err.text(), QByteArray("Failed to execute query: SELECT model\n\tFROM nowhere"
-                                            "\n\tWHERE id = 'ВР'\nno such table: nowhere Unable "
-                                            "to execute statement\n"));
-        }
-        QCOMPARE(boxes.texts, QStringList{"Error showing fan table!"});
-        QVERIFY(!window->isVisible());
-    }
 };
 
 QTEST_MAIN(TestMainWindow)
