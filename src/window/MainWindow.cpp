@@ -2,6 +2,7 @@
 
 #include "AdviceBox.h"
 #include "CatalogueQueries.h"
+#include "ComparisonView.h"
 #include "FanPlot.h"
 #include "MatchingWidget.h"
 #include "OptionsDialog.h"
@@ -22,7 +23,6 @@
 #include <QSplitter>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QSqlQueryModel>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
@@ -100,8 +100,8 @@ MainWindow::~MainWindow()
 {
     // The comparison model holds a query on the connection; it must let go of it before the
     // connection is removed. The fan table keeps no query.
-    if (cmpModel)
-        cmpModel->clear();
+    if (comparison)
+        comparison->clear();
     if (db.isValid()) {
         db.close();
         db = QSqlDatabase();

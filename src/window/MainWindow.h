@@ -9,11 +9,11 @@
 #include <memory>
 
 class AdviceBox;
-class QAbstractButton;
-class QMenu;
-class QTextBrowser;
+class ComparisonView;
+class DataSheetView;
 class QUrl;
-class TransposeProxyModel;
+class ReportPrinter;
+class StartPage;
 class FanParameter;
 class FanSortProxy;
 class FanTableModel;
@@ -22,12 +22,10 @@ class MatchingWidget;
 class OptionsDialog;
 class QGroupBox;
 class QLineEdit;
-class QMessageBox;
 class QListWidgetItem;
 class QPlainTextEdit;
 class QSettings;
 class QSplitter;
-class QSqlQueryModel;
 class QStackedWidget;
 class QTabWidget;
 class QTableView;
@@ -52,7 +50,8 @@ public:
     static const QString fanTableBaseQuery;
 
     bool execSql(QSqlQuery& query, QString errorMessage);
-    QString readWholeFile(QString fileName);
+    // The whole UTF-8 text of a file, up to its first zero byte; empty when it cannot be read.
+    static QString readWholeFile(QString fileName);
 
     void updateCmpTable();
     // The description link of a catalogue PDF name; empty for no usable name.
@@ -120,9 +119,8 @@ private:
     void createComparison();
     void createPrintChoice();
     void createTechInfo();
+    // The printed table of the selected fans: the fan table's visible columns.
     QString printedTable() const;
-    // A catalogue name used as a file name must not lead out of its folder.
-    static bool isSafeFileName(const QString& name);
     void createFanTable();
     void createTabs();
     void createSearch();
@@ -171,27 +169,14 @@ private:
     bool techInfoStale = true;
 
     // Comparison.
-    QString cmpTableBaseQuery;
-    QSqlQueryModel* cmpModel = nullptr;
-    TransposeProxyModel* cmpProxy = nullptr;
-    QTableView* cmpTable = nullptr;
-    QStringList cmpHeaders;
-    QMenu* cmpMenu = nullptr;
-    QString orderMissing;
-    QString descriptionMissing;
+    ComparisonView* comparison = nullptr;
 
     // Technical information.
-    QTextBrowser* techInfoBrowser = nullptr;
+    DataSheetView* techInfoBrowser = nullptr;
     int techInfoTabIndex = TechInfoTab;
-    QString techInfoLastModel;
 
     // Printing.
-    QMessageBox* printChoiceBox = nullptr;
-    QAbstractButton* printPlotButton = nullptr;
-    QAbstractButton* printTechInfoButton = nullptr;
-    QAbstractButton* printBothButton = nullptr;
-    bool printPlotFlag = false;
-    bool printTechInfoFlag = false;
+    ReportPrinter* reportPrinter = nullptr;
 
     FanPlot* plot = nullptr;
     MatchingWidget* matchingWidget = nullptr;
@@ -200,7 +185,7 @@ private:
     // Frame.
     QStackedWidget* stackedWidget = nullptr;
     // Destroyed when the user leaves it for the working page.
-    QWidget* startPage = nullptr;
+    StartPage* startPage = nullptr;
     const int headingFontSize = 20;
     QString aboutText;
     bool treeSplitterDefaultPending = false;

@@ -1,31 +1,28 @@
 #include "MainWindow.h"
 
-#include "ClickableLabel.h"
+#include "ComparisonView.h"
+#include "DataSheetView.h"
 #include "FanPlot.h"
 #include "OptionsDialog.h"
+#include "ReportPrinter.h"
+#include "ScreenPlacement.h"
+#include "StartPage.h"
 
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDesktopServices>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QScreen>
 #include <QSettings>
-#include <QSignalMapper>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableView>
-#include <QTextBrowser>
 #include <QTreeWidget>
 #include <QUrl>
-#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -56,41 +53,11 @@ bool restoreSplitter(QSplitter* splitter, const QByteArray& state)
 
 void MainWindow::createStartPage()
 {
-    struct Cell
-    {
-        const char* heading;
-        const char* picture;
-        const char* innerText;
-    };
-    // The headings are the catalogue's own words and stay as they are in every language.
-    const Cell cells[] = {
-        {"Вентиляторы крышные осевые подпора", ":/fanVKOP.png", "ВКОП"},
-        {"Вентиляторы крышные", ":/fanVKR.png", "ВКР"},
-        {"Вентиляторы радиальные", ":/fanVR.png", "ВР"},
-        {"Вентиляторы осевые", ":/fanVO.png", "ВО"},
-    };
     QFont headingFont = font();
     headingFont.setPointSize(headingFontSize);
     headingFont.setWeight(QFont::Bold);
-
-    startPage = new QWidget;
-    auto* grid = new QGridLayout(startPage);
-    auto* mapper = new QSignalMapper(startPage);
-    for (int i = 0; i < 4; ++i) {
-        auto* heading = new QLabel(QString::fromUtf8(cells[i].heading));
-        heading->setFont(headingFont);
-        auto* picture = new ClickableLabel(QPixmap(QLatin1String(cells[i].picture)),
-                                           QString::fromUtf8(cells[i].innerText));
-        picture->setCursor(Qt::PointingHandCursor);
-        connect(picture, &ClickableLabel::clicked, mapper, QOverload<>::of(&QSignalMapper::map));
-        mapper->setMapping(picture, picture->innerText());
-
-        auto* cell = new QVBoxLayout;
-        cell->addWidget(heading, 0, Qt::AlignHCenter);
-        cell->addWidget(picture, 0, Qt::AlignHCenter);
-        grid->addLayout(cell, i / 2, i % 2, Qt::AlignTop);
-    }
-    connect(mapper, &QSignalMapper::mappedString, this, &MainWindow::ssFanChosen);
+    startPage = new StartPage(headingFont);
+    connect(startPage, &StartPage::fanChosen, this, &MainWindow::ssFanChosen);
 }
 
 void MainWindow::createTabs()
@@ -104,10 +71,7 @@ void MainWindow::createTabs()
     auto* plotLayout = new QHBoxLayout(plotPage);
     plotLayout->addWidget(plot);
     tabWidget->addTab(plotPage, tr("Plot"));
-    auto* comparisonPage = new QWidget;
-    auto* comparisonLayout = new QVBoxLayout(comparisonPage);
-    comparisonLayout->addWidget(cmpTable);
-    tabWidget->addTab(comparisonPage, tr("Comparison"));
+    tabWidget->addTab(comparison, tr("Comparison"));
     techInfoTabIndex = tabWidget->addTab(techInfoBrowser, tr("Tech info"));
     helpView = new QPlainTextEdit;
     helpView->setReadOnly(true);
@@ -136,7 +100,7 @@ void MainWindow::createMenus()
     fileMenu->addAction(tr("&Match by working point"), this, &MainWindow::matchByWorkingPoint);
     fileMenu->addAction(tr("&Options"), this, &MainWindow::openOptions,
                         QKeySequence(Qt::CTRL + Qt::Key_O));
-    fileMenu->addAction(tr("&Print"), printChoiceBox, &QMessageBox::exec,
+    fileMenu->addAction(tr("&Print"), reportPrinter->choiceBox(), &QMessageBox::exec,
                         QKeySequence(Qt::CTRL + Qt::Key_P));
     fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
 
@@ -214,19 +178,9 @@ void MainWindow::restoreWindowState()
                    (Qt::WindowMaximized | Qt::WindowFullScreen));
     if (!(windowState() & Qt::WindowMaximized)) {
         const QRect fallback(200, 200, 800, 600);
-        QRect rect = settings->value(geometryKey, fallback).toRect();
-        // A geometry on a monitor that is gone would leave the window where nobody sees it.
-        const QScreen* home = nullptr;
-        for (const QScreen* screen : QGuiApplication::screens()) {
-            if (!home && screen->availableGeometry().intersects(rect))
-                home = screen;
-        }
-        // Nor may it be larger than that screen: a window system cannot paint one that big.
-        if (!home || !rect.isValid())
-            rect = fallback;
-        else
-            rect.setSize(rect.size().boundedTo(home->availableGeometry().size()));
-        setGeometry(rect);
+        setGeometry(ScreenPlacement::windowGeometry(ScreenPlacement::availableScreens(),
+                                                    settings->value(geometryKey, fallback).toRect(),
+                                                    fallback));
     }
     // Without a saved state the tree gets 35 % once the splitter has its real width.
     treeSplitterDefaultPending =

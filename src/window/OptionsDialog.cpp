@@ -3,6 +3,7 @@
 #include "FanPlot.h"
 #include "MainWindow.h"
 #include "PlotSideSettings.h"
+#include "ScreenPlacement.h"
 #include "VisualSlider.h"
 
 #include <QCheckBox>
@@ -32,14 +33,6 @@ const QPoint defaultOffset(50, 50);
 QString readKey(const QString& name)
 {
     return QStringLiteral("OptionsWindow//") + name;
-}
-
-bool onSomeScreen(const QPoint& point)
-{
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    return std::any_of(screens.cbegin(), screens.cend(), [&point](const QScreen* screen) {
-        return screen->availableGeometry().contains(point);
-    });
 }
 
 } // namespace
@@ -179,12 +172,8 @@ QPoint OptionsDialog::reachablePosition(const QSettings* settings) const
     const QPoint defaultPosition = mainWindow->pos() + defaultOffset;
     const QPoint saved =
         settings->value(readKey(QStringLiteral("Position")), defaultPosition).toPoint();
-    if (onSomeScreen(saved))
-        return saved;
-    if (onSomeScreen(defaultPosition))
-        return defaultPosition;
-    const QScreen* primary = QGuiApplication::primaryScreen();
-    return primary ? primary->availableGeometry().topLeft() + defaultOffset : defaultPosition;
+    return ScreenPlacement::dialogPosition(ScreenPlacement::availableScreens(), saved,
+                                           defaultPosition, defaultOffset);
 }
 
 void OptionsDialog::saveSettings(QSettings* settings) const

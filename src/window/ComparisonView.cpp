@@ -1,0 +1,112 @@
+#include "ComparisonView.h"
+
+#include "CatalogueQueries.h"
+#include "LinkPolicy.h"
+#include "TransposeProxyModel.h"
+#include "UrlButton.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QSqlQuery>
+#include <QSqlQueryModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+ComparisonView::ComparisonView(const QString& programFolder, QWidget* parent)
+    : QWidget(parent), programFolder(programFolder)
+{
+    // The stand-in text is quoted into the query; a translation's own quotes are doubled.
+    QString askManager = QCoreApplication::translate("MainWindow", "Ask manager");
+    askManager.replace(QLatin1Char('\''), QStringLiteral("''"));
+    cmpTableBaseQuery =
+        CatalogueQueries::comparisonBase.arg(QLatin1Char('\'') + askManager + QLatin1Char('\''));
+    cmpHeaders =
+        QStringList{QCoreApplication::translate("MainWindow", "Model", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Diameter, dm", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Speed, rev/min", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Power, KW", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Q, m³/h", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "P, Pa", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Length, mm", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Depth, mm", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Height, mm", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Weight, kg", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Order online", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Description (pdf)", "Cmp Table")};
+    orderMissing = QCoreApplication::translate("MainWindow", "Order is not available.");
+    descriptionMissing = QCoreApplication::translate("MainWindow", "Description not found.");
+
+    cmpModel = new QSqlQueryModel(this);
+    cmpProxy = new TransposeProxyModel(this);
+    cmpProxy->setSourceModel(cmpModel);
+    cmpTable = new QTableView;
+    cmpTable->setModel(cmpProxy);
+    cmpTable->setSelectionBehavior(QAbstractItemView::SelectColumns);
+    cmpTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    cmpMenu = new QMenu(this);
+    cmpMenu->addAction(QCoreApplication::translate("MainWindow", "Remove from comparison"), this,
+                       &ComparisonView::removeRequested);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(cmpTable);
+}
+
+QString ComparisonView::queryText(const QStringList& fanIds) const
+{
+    return cmpTableBaseQuery + QStringLiteral("f.id IN (") + fanIds.join(QStringLiteral(", ")) +
+           QLatin1Char(')');
+}
+
+void ComparisonView::showQuery(QSqlQuery& query)
+{
+    // Fetched while detached: the proxy would pass each fetched batch on as rows, not columns.
+    cmpProxy->setSourceModel(nullptr);
+    cmpModel->setQuery(query);
+    while (cmpModel->canFetchMore())
+        cmpModel->fetchMore();
+    for (int column = 0; column < cmpHeaders.size(); ++column)
+        cmpModel->setHeaderData(column, Qt::Horizontal, cmpHeaders.at(column));
+    cmpProxy->setSourceModel(cmpModel);
+
+    const int orderRow = cmpHeaders.size() - 2;
+    const int pdfRow = cmpHeaders.size() - 1;
+    cmpTable->setRowHidden(cmpHeaders.size(), true);
+    // Ranges and model names are read whole, not elided.
+    cmpTable->resizeColumnsToContents();
+    const QString order = QCoreApplication::translate("MainWindow", "Order");
+    const QString open = QCoreApplication::translate("MainWindow", "Open");
+    for (int column = 0; column < cmpProxy->columnCount(); ++column) {
+        const QString url = cmpProxy->index(orderRow, column).data().toString();
+        cmpTable->setIndexWidget(cmpProxy->index(orderRow, column),
+                                 new UrlButton(order, LinkPolicy::orderUrl(url), orderMissing));
+        const QString pdf = cmpProxy->index(pdfRow, column).data().toString();
+        cmpTable->setIndexWidget(
+            cmpProxy->index(pdfRow, column),
+            new UrlButton(open, LinkPolicy::pdfLink(programFolder, pdf), descriptionMissing));
+    }
+}
+
+void ComparisonView::clear()
+{
+    cmpModel->clear();
+}
+
+void ComparisonView::popupMenu(const QPoint& pos)
+{
+    if (cmpTable->selectionModel()->selectedColumns().isEmpty()) {
+        const QModelIndex index = cmpTable->indexAt(pos);
+        if (index.isValid())
+            cmpTable->selectionModel()->select(index, QItemSelectionModel::Select |
+                                                          QItemSelectionModel::Columns);
+    }
+    cmpMenu->popup(QCursor::pos());
+}
+
+QList<int> ComparisonView::selectedFanIds() const
+{
+    QList<int> ids;
+    const int idRow = cmpProxy->rowCount() - 1;
+    for (const QModelIndex& column : cmpTable->selectionModel()->selectedColumns())
+        ids.append(cmpProxy->index(idRow, column.column()).data().toInt());
+    return ids;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QObject>
+
+#include <functional>
+
+class FanPlot;
+class QAbstractButton;
+class QMessageBox;
+class QWidget;
+
+// Asks what to print (the plot with a table of its fans, the data sheets, or both), lets the
+// user choose a printer, and prints the choice as one document.
+class ReportPrinter : public QObject
+{
+    Q_OBJECT
+
+public:
+    ReportPrinter(FanPlot* plot, const QString& programFolder, QWidget* window);
+
+    // The box that asks what to print; its end starts the printing.
+    QMessageBox* choiceBox() const { return printChoiceBox; }
+    // Prints what the box was closed with, on a printer the user chooses; `table` gives the HTML
+    // of the fans' table, `sheets` the data sheets, each asked for only when it is printed.
+    void printChoice(const std::function<QString()>& table,
+                     const std::function<QStringList()>& sheets);
+
+private:
+    QWidget* window;
+    FanPlot* plot;
+    const QString programFolder;
+    QMessageBox* printChoiceBox = nullptr;
+    QAbstractButton* printPlotButton = nullptr;
+    QAbstractButton* printTechInfoButton = nullptr;
+    QAbstractButton* printBothButton = nullptr;
+    bool printPlotFlag = false;
+    bool printTechInfoFlag = false;
+};

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QWidget>
+
+// The first page: a heading and a picture for each of the four fan types; a click on a picture
+// chooses its type.
+class StartPage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    StartPage(const QFont& headingFont, QWidget* parent = nullptr);
+
+signals:
+    // The key of the chosen fan type, the name of its class in the tree.
+    void fanChosen(const QString& fanName);
+};
