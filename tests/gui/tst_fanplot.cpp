@@ -67,78 +67,18 @@ class TestFanPlot : public QObject
 private slots:
     void init() { QLocale::setDefault(QLocale::c()); }
 
-    void scales_data()
-    {
-        // Log scale, low-end margin (5 % at the high ends), data range, ticks and digits of the
-        // bottom side (5 and 3 elsewhere); the labels of its ticks.
-        QTest::addColumn<QList<double>>("setup");
-        QTest::addColumn<QString>("labels");
-        // 1234 to 5678 + 222.2 in steps of 4666.2 / 6 = 777.7, two digits.
-        QTest::newRow("linear") << QList<double>{0, 0, 1234, 5678, 7, 2}
-                                << "1200 2000 2800 3600 4300 5100 5900";
-        // Two decades, half of them added below and a tenth above: 100 / 10 to 10000 × 10^0.1 =
-        // 12589; 10^2.55 = 355 in the middle.
-        QTest::newRow("log") << QList<double>{1, 0.5, 100, 10000, 3, 3} << "10 355 12600";
-        // Empty ranges: ± 10 % of the value, ± 1 at zero.
-        QTest::newRow("equal") << QList<double>{0, 0.1, 500, 500, 2, 3} << "450 550";
-        QTest::newRow("zero") << QList<double>{0, 0.1, 0, 0, 3, 3} << "-1 0 1";
-        // No drawable data, or none a scale can hold: 0 or 1 to 100.
-        QTest::newRow("no data") << QList<double>{0, 0.1, 1, 0, 2, 3} << "0 100";
-        QTest::newRow("infinite") << QList<double>{0, 0.1, 0, qInf(), 2, 3} << "0 100";
-        QTest::newRow("log, zero") << QList<double>{1, 0.1, 0, 50, 2, 3} << "1 100";
-    }
-
-    void scales()
-    {
-        QFETCH(QList<double>, setup);
-        FanPlot plot;
-        plot.setLogScale(true); // switched from a logarithmic scale, every axis follows
-        plot.drawAxes();
-        plot.setLogScale(setup.takeFirst());
-        plot.setLeftMargin(setup[0]);
-        plot.setBottomMargin(setup[0]);
-        plot.drawAxes(); // for the scale engines
-        plot.PNQ_Xaxes(setup[1], setup[2]);
-        plot.PNQ_YLaxes(setup[1], setup[2]);
-        plot.PNQ_YRaxes(setup[1], setup[2]);
-        plot.changeDivScale(QwtPlot::xBottom, int(setup[3])); // that side's axes, no others
-        plot.changeMeanDigits(QwtPlot::xBottom, int(setup[4]));
-        QList<double> bounds;
-        QStringList labels;
-        for (int axis = 0; axis < PlotAxis::Count; ++axis) {
-            const QList<double> ticks = plot.scaleDiv(axis).ticks(QwtScaleDiv::MajorTick);
-            const QwtScaleDraw* draw = plot.scaleWidget(axis)->scaleDraw();
-            bounds << ticks.first() << ticks.last();
-            for (const double tick : ticks.mid(0, axis ? 0 : -1))
-                labels << draw->label(tick).text();
-            QCOMPARE(ticks.size(), axis ? 5 : int(setup[3]));
-            QCOMPARE(bool(dynamic_cast<const QwtLogTransform*>(draw->scaleMap().transformation())),
-                     plot.isLogScale());
-        }
-        const double lo = bounds[0], hi = bounds[1]; // the hot pressures × 293 / (t + 273)
-        QCOMPARE(numbers(bounds),
-                 numbers({lo, hi, lo / 3600, hi / 3600, lo, hi, lo * 293 / 673, hi * 293 / 673,
-                          lo * 293 / 873, hi * 293 / 873, lo, hi}));
-        QTEST(labels.join(' '), "labels");
-    }
-
     void plot_data()
     {
         QTest::addColumn<int>("temperature"); // 600 °C: on a log scale, printed on portrait paper
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<QPointF>("point");
-        QTest::addColumn<QStringList>("items"); // the working point's lines, cross and label
-        // Its lines run twice as far as the scales, from 600 to 1000 and 390 to 610 (400 to 600
-        // and 5 %): 2 × 600 − 1000 gives 200, 2 × 390 − 610 gives 170.
+        QTest::addColumn<QStringList>("items"); // the working point's cross and label
         QTest::newRow("300 °C")
             << 300 << QLocale(QLocale::Russian, QLocale::Russia) << QPointF(12500, 850.5678)
-            << QStringList{"#000000-- 200 850.568 2000 850.568", "#000000-- 12500 170 12500 1220",
-                           "#a349a4 #000000 12500 850.568 2",
+            << QStringList{"#a349a4 #000000 12500 850.568 2",
                            "Q: 12\u00a0500 m³/h\nP: 850,568 Pa #ffffa0 12500 850.568 10"};
-        // Airflow 0 has no place on a log scale, here from 1 to 100: only the pressure's line,
-        // not below 0.00001 (2 × 1 − 100 is negative).
-        QTest::newRow("600 °C, log")
-            << 600 << QLocale::c() << QPointF(0, 500) << QStringList{"#000000-- 1e-05 500 200 500"};
+        // Airflow 0 has no place on a log scale: only the pressure's line.
+        QTest::newRow("600 °C, log") << 600 << QLocale::c() << QPointF(0, 500) << QStringList();
     }
 
     void plot()
@@ -184,21 +124,43 @@ private slots:
         QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2));
         QVERIFY(plot.axisWidget(QwtPlot::yRight)->isVisible() &&
                 plot.axisWidget(QwtPlot::xTop)->isVisible());
+        // Every axis on the scale type; the m³/s and hot pressure axes as their base axes in
+        // other units: / 3600, × 293 / (t + 273).
+        QList<double> bounds;
+        for (int axis = 0; axis < PlotAxis::Count; ++axis) {
+            bounds << plot.scaleDiv(axis).lowerBound() << plot.scaleDiv(axis).upperBound();
+            const QwtScaleMap map = plot.scaleWidget(axis)->scaleDraw()->scaleMap();
+            QCOMPARE(bool(dynamic_cast<const QwtLogTransform*>(map.transformation())), log);
+        }
+        const double lo = bounds[4], hi = bounds[5];
+        QCOMPARE(numbers(bounds.mid(2, 8)),
+                 numbers({bounds[0] / 3600, bounds[1] / 3600, lo, hi, lo * 293 / 673,
+                          hi * 293 / 673, lo * 293 / 873, hi * 293 / 873}));
+        // A side's ticks and digits reach its axes only: 3 ticks on the left, 2 digits on top.
+        plot.changeDivScale(QwtPlot::yLeft, 3);
+        plot.changeMeanDigits(QwtPlot::xTop, 2);
+        QString ticks;
+        for (int axis = 0; axis < PlotAxis::Count; ++axis)
+            ticks += QString("%1/%2 ")
+                         .arg(plot.scaleDiv(axis).ticks(QwtScaleDiv::MajorTick).size())
+                         .arg(plot.meanDigits(axis));
+        QCOMPARE(ticks, "5/3 5/2 3/3 3/3 3/3 5/3 ");
+        QCOMPARE(plot.scaleWidget(1)->scaleDraw()->label(0.04567).text(), locale.toString(0.046));
+        // A point set by matching is drawn with the next redraw; its lines reach beyond the
+        // scales' ends, twice as far, but not below 0.00001.
         plot.setWorkingPoint(point.x(), point.y());
-        plot.showWorkingPoint();
-        plot.hideWorkingPoint();
-        plot.updatePlot(); // hidden, the point stays away from a redraw
-        QVERIFY(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").isEmpty());
-        plot.setLeftMargin(0.0);
-        plot.setRightMargin(0.0);
-        plot.PNQ_Xaxes(log ? 0 : 600, 1000);
-        plot.PNQ_YLaxes(400, 600);
-        plot.setWorkingPoint(point.x(), point.y());
-        plot.showWorkingPoint();
-        plot.hideWorkingPoint();
-        plot.showWorkingPoint();
-        QTEST(items(plot, QwtPlotItem::Rtti_PlotCurve).filter("#000000") +
-                  items(plot, QwtPlotItem::Rtti_PlotMarker).filter(QRegularExpression("^(#a|Q:)")),
+        plot.updatePlot();
+        const QwtScaleDiv &x = plot.scaleDiv(0), &y = plot.scaleDiv(2);
+        const QStringList lines{
+            numbers({std::max(2 * x.lowerBound() - x.upperBound(), 1e-5), point.y(),
+                     2 * x.upperBound(), point.y()}),
+            numbers({point.x(), std::max(2 * y.lowerBound() - y.upperBound(), 1e-5), point.x(),
+                     2 * y.upperBound()})};
+        QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotCurve)
+                     .filter("#000000")
+                     .replaceInStrings("#000000-- ", ""),
+                 lines.mid(0, log ? 1 : 2));
+        QTEST(items(plot, QwtPlotItem::Rtti_PlotMarker).filter(QRegularExpression("^(#a|Q:)")),
               "items");
 
         QTemporaryDir dir;
@@ -233,26 +195,14 @@ private slots:
             return true;
         };
         QVERIFY(!blankFrom(90) && blankFrom(101));
-        plot.clearPlot(); // the point's items went with the plot: hiding it deletes nothing twice
-        plot.hideWorkingPoint();
-        QVERIFY(plot.itemList().isEmpty());
-    }
-
-    void power_data()
-    {
-        QTest::addColumn<QList<double>>("values"); // log scale, min and max, widened
-        // d = 0.15 × (max − min): 3 for 10 to 30 and for 3 to 23, 1.35 for 1 to 10.
-        QTest::newRow("log") << QList<double>{1, 10, 30, 7, 33};
-        QTest::newRow("linear, below zero") << QList<double>{0, 1, 10, -0.35, 11.35};
-        // 3 − 3 is not positive: 3 / (23 / 3)^0.15 = 3 / 1.357343 instead.
-        QTest::newRow("log, to zero") << QList<double>{1, 3, 23, 2.21019, 26};
-    }
-
-    void power()
-    {
-        QFETCH(QList<double>, values);
-        FanPlot::widenPowerRange(values[1], values[2], values[0]);
-        QCOMPARE(numbers(values.mid(1, 2)), numbers(values.mid(3)));
+        // The point's items went with the plot: a click before the next redraw deletes nothing
+        // twice, and the point stays.
+        plot.clearPlot();
+        QVERIFY(plot.itemList().isEmpty() && plot.isWorkingPointShown());
+        FanCalculator next = fan(1);
+        plot.addFan(next);
+        QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(100, 100));
+        QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").size(), 1);
     }
 
     void powerWidened()
