@@ -30,7 +30,6 @@ private slots:
         };
         // Margins on min, max: spans 4444 and 4000; two decades, 10^(2 × 0.5) and 10^(2 × 0.1).
         row("margins - 1234 5678 0 .05", "1234 5900.2");
-        row("margins - 1000 5000 .1 .25", "600 6000");
         row("margins l 100 10000 .5 .1", "10 15848.9");
         row("margins l 100 1000 .5 0", "31.6228 1000");
         // Empty ranges: ± 10 % of the value, ± 1 at zero, half a decade each way on a log scale;
@@ -47,7 +46,6 @@ private slots:
         row("ticks l 1 1000 4", "1 10 100 1000");
         row("ticks - 600 5400 2", "600 5400");
         row("ticks l 1 1000 1", "1 1000");
-        row("ticks - 600 5400 0", "600 5400");
         row("ticks l -1 1 3", "-1 0 1");
         // Power widened by d = 0.15 × (max − min) at both ends: 3, 1.35; below zero on a log
         // scale 3 / (23 / 3)^0.15 = 3 / 1.357343 instead.
