@@ -37,6 +37,7 @@ private slots:
         row("margins - 500 500 .1 .1", "450 550");
         row("margins - 0 0 .1 .1", "-1 1");
         row("margins l 100 100 .1 .1", "31.6228 316.228");
+        row("margins l 100 120 0 0", "100 120"); // narrow, but not empty
         row("margins - 1 0 .1 .1", "0 100");
         row("margins l 1 0 .1 .1", "1 100");
         row("margins - 0 inf .1 .1", "0 100");
