@@ -3,8 +3,6 @@
 
 #include <QPainter>
 #include <QPrinter>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #define QTEST_QPA_MOUSE_HANDLING
 #include <QMenu>
@@ -106,6 +104,9 @@ private slots:
         QCOMPARE(curves.mid(0, 2),
                  QStringList({"#ff0000 " + numbers({q[0], p[0], q[31], p[31]}),
                               "#ff0000-- " + numbers({q[0], n[0], q[31], n[31]})}));
+        // Power, its curve and its label, on the power axis.
+        QVERIFY(plot.itemList(QwtPlotItem::Rtti_PlotCurve)[1]->yAxis() == QwtPlot::yRight &&
+                plot.itemList(QwtPlotItem::Rtti_PlotMarker)[2]->yAxis() == QwtPlot::yRight);
         // The fans' colours in turn from red, and their labels (the stopped fan's "0 rev/min"); on
         // a log scale the stopped fan (blue) has no place; infinite pressures spoil nothing.
         QString firsts;
