@@ -2,9 +2,9 @@
 
 #include "FanCalculator.h"
 #include "PlotAxis.h"
+#include "PlotScales.h"
 
 #include <QColor>
-#include <QList>
 #include <QLocale>
 #include <QMarginsF>
 #include <QPointF>
@@ -12,17 +12,17 @@
 
 #include <qwt_plot.h>
 
-class FanPlotLayout;
+#include <memory>
+
+class ExtraAxes;
 class FanPlotRenderer;
+class PlotOptions;
 class QMenu;
 class QPainter;
-class QPen;
 class QPrinter;
-class QwtPlotCurve;
-class QwtPlotMarker;
 class QwtScaleDiv;
-class QwtScaleDraw;
 class QwtScaleWidget;
+class WorkingPoint;
 
 // The plot of the selected fans: full pressure and consumed power against airflow, normalised to
 // air at 20 °C, on six axes (m³/h, m³/s, pressure at 20, 400 and 600 °C, power).
@@ -52,50 +52,33 @@ public:
 
     void setLogScale(bool on) { logScale = on; }
     void setShowMarkers(bool on) { showMarkers = on; }
-    void setLeftMargin(double margin) { leftMargin = margin; }
-    void setRightMargin(double margin) { rightMargin = margin; }
-    void setBottomMargin(double margin) { bottomMargin = margin; }
-    void setTopMargin(double margin) { topMargin = margin; }
+    void setLeftMargin(double margin) { dataMargins.left = margin; }
+    void setRightMargin(double margin) { dataMargins.right = margin; }
+    void setBottomMargin(double margin) { dataMargins.bottom = margin; }
+    void setTopMargin(double margin) { dataMargins.top = margin; }
+    // All of them and every side's ticks and digits, without drawing.
+    void setOptions(const PlotOptions& options);
     bool isLogScale() const { return logScale; }
     bool isShowingMarkers() const { return showMarkers; }
     // Left, top, right and bottom margins as fractions of the data range.
     QMarginsF margins() const
     {
-        return QMarginsF(leftMargin, topMargin, rightMargin, bottomMargin);
+        return QMarginsF(dataMargins.left, dataMargins.top, dataMargins.right, dataMargins.bottom);
     }
 
-    void drawAxes();
-    void PNQ_Xaxes(double min, double max);
-    void PNQ_YLaxes(double min, double max);
-    void PNQ_YRaxes(double min, double max);
-    void applyMargins(double min, double max, double& lo, double& hi, bool horizontal);
-    void tuneAxis(int axis, double lo, double hi);
-    void arrangeTicks(double lo, double hi, int count, QList<double>& ticks);
-
     // Per shown axis, by axis number (PlotAxis::Number).
-    PlotAxisId axisId(int axis) const { return axisList.value(axis); }
+    PlotAxisId axisId(int axis) const;
     QwtScaleWidget* scaleWidget(int axis);
     const QwtScaleWidget* scaleWidget(int axis) const;
     const QwtScaleDiv& scaleDiv(int axis) const;
     int ticksCount(int axis) const { return axisTicks.value(axis); }
     int meanDigits(int axis) const { return axisDigits.value(axis); }
 
-    // Factor that converts pressure and power at a fan's rated temperature to 20 °C: the ratio of
-    // the air densities at 20 °C and at that temperature.
-    double temperatureFactor(int temperature) const;
-
-    // Widens a power range by 15 % of its span at each end, so that power labels move away from
-    // pressure labels; a logarithmic range stays positive.
-    static void widenPowerRange(double& min, double& max, bool logarithmic);
-
     // x: airflow in m³/h, y: pressure in Pa at 20 °C.
     void setWorkingPoint(double q, double p);
-    QPointF workingPoint() const { return workPoint; }
+    QPointF workingPoint() const;
     // Whether a point was picked or set since the start; (0, 0) means nothing before that.
-    bool isWorkingPointShown() const { return workingPointShown; }
-    void showWorkingPoint();
-    void hideWorkingPoint();
-    void setWorkingPointFromMouse(const QPoint& pos);
+    bool isWorkingPointShown() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -114,83 +97,35 @@ public slots:
     void changeMeanDigits(QwtPlot::Axis position, int digits);
 
 private:
-    void PNQ_curves(const FanCalculator& fan);
-    void fillScratch(const FanCalculator& fan);
-    bool isDrawable(double x, double y) const;
-    void addCurve(const QVector<double>& x, const QVector<double>& y, int count, int yAxis,
-                  const QPen& pen);
-    bool firstDrawable(const QVector<double>& x, const QVector<double>& y, int count, bool fromEnd,
-                       QPointF& point) const;
-    void addLabel(const QPointF& point, int yAxis, const QString& text, Qt::Alignment alignment);
-    void saneRange(double& lo, double& hi) const;
-    void setScaleDiv(int axis, const QwtScaleDiv& div);
-    void setScaleDraw(int axis, QwtScaleDraw* draw);
-    void setScaleEngine(int axis);
-    void alignVerticalAxes();
-    bool isDrawable(double value) const;
-    void addWorkingPointItems();
-    void forgetWorkingPointItems();
+    void drawAxes();
+    void tuneAxis(int axis, double lo, double hi);
 
     QVector<FanCalculator> fanList;
-
     QVector<QColor> colours;
-    int colourIndex = 0;
-    int penWidth = 2;
 
     PlotType plotType = NoPlot;
 
-    double minQ = 0.0;
-    double maxQ = 0.0;
-    double minP = 0.0;
-    double maxP = 0.0;
-    double minN = 0.0;
-    double maxN = 0.0;
-
-    int bottomAxesCount = 0;
-    int topAxesCount = 0;
-    int leftAxesCount = 0;
-    int rightAxesCount = 0;
-    int axesCount = 0;
-    QVector<PlotAxisId> axisList;
+    // Of every drawable sample, pressure and power at 20 °C.
+    PlotScales::Range flowRange;
+    PlotScales::Range pressureRange;
+    PlotScales::Range powerRange;
 
     // Defaults until the options dialog applies the saved settings.
     QVector<int> axisTicks;
     QVector<int> axisDigits;
     bool logScale = false;
     bool showMarkers = false;
-    double leftMargin = 0.05;
-    double rightMargin = 0.05;
-    double bottomMargin = 0.05;
-    double topMargin = 0.05;
-
-    QList<double> majorTicks;
-    const QList<double> noTicks;
+    PlotScales::Margins dataMargins{0.05, 0.05, 0.05, 0.05};
 
     FanPlotRenderer* renderer = nullptr;
-
-    const double refTemperature = 20.0;
-    double factor400 = 1.0;
-    double factor600 = 1.0;
 
     PlotAxisId xAxis;
     PlotAxisId pAxis;
     PlotAxisId nAxis;
 
-    QVector<double> pScratch;
-    QVector<double> nScratch;
-
     QLocale numberLocale;
 
-    bool dragging = false;
-    QPointF workPoint;
-    bool workingPointShown = false;
     QMenu* contextMenu = nullptr;
-    QwtPlotMarker* pointMarker = nullptr;
-    QwtPlotMarker* pointLabel = nullptr;
-    QwtPlotCurve* horizontalLine = nullptr;
-    QwtPlotCurve* verticalLine = nullptr;
-
-    // The left axes beyond the first (400 °C and 600 °C); Qwt 6.1 has one axis per side.
-    QVector<QwtScaleWidget*> extraAxes;
-    FanPlotLayout* axesLayout = nullptr;
+    WorkingPoint* point = nullptr;
+    std::unique_ptr<ExtraAxes> axes;
 };

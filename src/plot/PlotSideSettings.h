@@ -11,13 +11,11 @@ class PlotSideSettings : public QObject
     Q_OBJECT
 
 public:
-    PlotSideSettings(FanPlot* plot, QwtPlot::Axis position, int digits, QObject* parent = nullptr)
-        : QObject(parent), plot(plot), position(position), digits(digits)
+    // The digits are those the plot already has; the relay passes on changes only.
+    PlotSideSettings(FanPlot* plot, QwtPlot::Axis position, int /*digits*/,
+                     QObject* parent = nullptr)
+        : QObject(parent), plot(plot), position(position)
     {}
-
-    QwtPlot::Axis side() const { return position; }
-    // The side's digit count when the relay was made.
-    int initialDigits() const { return digits; }
 
 public slots:
     // The axes are rebuilt, the canvas is not replotted.
@@ -40,5 +38,4 @@ public slots:
 private:
     QPointer<FanPlot> plot;
     QwtPlot::Axis position;
-    int digits;
 };

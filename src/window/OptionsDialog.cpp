@@ -2,6 +2,7 @@
 
 #include "FanPlot.h"
 #include "MainWindow.h"
+#include "PlotOptions.h"
 #include "PlotSideSettings.h"
 #include "ScreenPlacement.h"
 #include "VisualSlider.h"
@@ -23,10 +24,6 @@
 
 namespace {
 
-const int sideCount = 4;
-const char* const sideNames[sideCount] = {"Bottom", "Top", "Left", "Right"};
-const QwtPlot::Axis sideAxes[sideCount] = {QwtPlot::xBottom, QwtPlot::xTop, QwtPlot::yLeft,
-                                           QwtPlot::yRight};
 const QPoint defaultOffset(50, 50);
 
 // The doubled slash is collapsed by QSettings: these are the keys of the group "OptionsWindow".
@@ -42,6 +39,8 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
 {
     plot = mainWindow->fanPlot();
     Q_ASSERT(plot);
+    PlotOptions options;
+    options.load(*settings);
 
     // Every value is set before its signal is connected, so building triggers no reaction.
     ticksHeader = new QLabel(tr("Tick count", "Plot options"), this);
@@ -50,52 +49,50 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     logScaleRB = new QRadioButton(tr("Logarithmic scale", "Plot options"), this);
     linearScaleRB->setObjectName(QStringLiteral("LinearScale"));
     logScaleRB->setObjectName(QStringLiteral("LogarithmicScale"));
-    const bool logarithmic =
-        settings->value(readKey(QStringLiteral("LogarithmicScale")), true).toBool();
-    logScaleRB->setChecked(logarithmic);
-    linearScaleRB->setChecked(!logarithmic);
+    logScaleRB->setChecked(options.logarithmicScale);
+    linearScaleRB->setChecked(!options.logarithmicScale);
     // Switching to linear unchecks the logarithmic button: one signal covers both.
     connect(logScaleRB, &QRadioButton::toggled, this, &OptionsDialog::scaleRBtoggled);
 
     showMarkersCHB = new QCheckBox(tr("Show markers", "Plot options"), this);
     showMarkersCHB->setObjectName(QStringLiteral("ShowMarkers"));
-    showMarkersCHB->setChecked(
-        settings->value(readKey(QStringLiteral("ShowMarkers")), true).toBool());
+    showMarkersCHB->setChecked(options.showMarkers);
     connect(showMarkersCHB, &QCheckBox::toggled, this, &OptionsDialog::showMarkersCHBtoggled);
 
-    const QString titles[sideCount] = {tr("Bottom:", "Plot options"), tr("Top:", "Plot options"),
-                                       tr("Left:", "Plot options"), tr("Right:", "Plot options")};
+    const QString titles[PlotOptions::SideCount] = {
+        tr("Bottom:", "Plot options"), tr("Top:", "Plot options"), tr("Left:", "Plot options"),
+        tr("Right:", "Plot options")};
     // One label width for all tick sliders, so that the four line up.
     const QFontMetrics metrics(ticksHeader->font());
     int labelWidth = 0;
     for (const QString& title : titles)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(title));
 
-    for (int side = 0; side < sideCount; ++side) {
-        const QString name = QLatin1String(sideNames[side]);
-        const int ticks = settings->value(readKey(name + QStringLiteral("TicksCount")), 6).toInt();
+    for (int side = 0; side < PlotOptions::SideCount; ++side) {
+        const QString name = PlotOptions::sideName(side);
         auto* tickSlider =
-            new VisualSlider(titles[side], ticks, 2, maxTicksCount, labelWidth, this);
+            new VisualSlider(titles[side], options.ticksCount[side], PlotOptions::minTicksCount,
+                             PlotOptions::maxTicksCount, labelWidth, this);
         tickSlider->setObjectName(name + QStringLiteral("TicksCount"));
-        const int digits =
-            settings->value(readKey(name + QStringLiteral("MeaningDigits")), 2).toInt();
-        auto* digitSlider = new VisualSlider(QString(), digits, 1, maxMeaningDigits, 0, this);
+        auto* digitSlider =
+            new VisualSlider(QString(), options.meaningDigits[side], PlotOptions::minMeaningDigits,
+                             PlotOptions::maxMeaningDigits, 0, this);
         digitSlider->setObjectName(name + QStringLiteral("MeaningDigits"));
-        auto* relay = new PlotSideSettings(plot, sideAxes[side], digitSlider->get_value(), this);
+        auto* relay = new PlotSideSettings(plot, QwtPlot::Axis(PlotOptions::sideAxis(side)),
+                                           digitSlider->get_value(), this);
         connect(tickSlider, &VisualSlider::valueChanged, relay, &PlotSideSettings::scaleDivChanged);
         connect(digitSlider, &VisualSlider::valueChanged, relay,
                 &PlotSideSettings::meanDigitsChanged);
         tickSliders.append(tickSlider);
         digitSliders.append(digitSlider);
-        sideSettings.append(relay);
     }
 
     marginsBox = new QGroupBox(tr("Margins", "Plot options"), this);
     auto* marginsGrid = new QGridLayout(marginsBox);
-    lMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("LMargin"));
-    rMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("RMargin"));
-    bMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("BMargin"));
-    tMarginSpnBox = createMarginSpinBox(settings, QStringLiteral("TMargin"));
+    lMarginSpnBox = createMarginSpinBox(options.margins[PlotOptions::LeftMargin], "LMargin");
+    rMarginSpnBox = createMarginSpinBox(options.margins[PlotOptions::RightMargin], "RMargin");
+    bMarginSpnBox = createMarginSpinBox(options.margins[PlotOptions::BottomMargin], "BMargin");
+    tMarginSpnBox = createMarginSpinBox(options.margins[PlotOptions::TopMargin], "TMargin");
     marginsGrid->addWidget(new QLabel(tr("Left:", "Plot options"), marginsBox), 0, 0);
     marginsGrid->addWidget(lMarginSpnBox, 0, 1);
     marginsGrid->addWidget(new QLabel(tr("Right:", "Plot options"), marginsBox), 0, 2);
@@ -121,7 +118,7 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     mainGrid->addWidget(ticksHeader, 0, 0);
     mainGrid->addWidget(digitsHeader, 0, 1);
     mainGrid->addItem(new QSpacerItem(1, 10), 1, 0, 1, 2);
-    for (int side = 0; side < sideCount; ++side) {
+    for (int side = 0; side < PlotOptions::SideCount; ++side) {
         // The sliders' own widgets join the dialog through their layouts.
         mainGrid->addLayout(tickSliders.at(side)->layout(), side + 2, 0);
         mainGrid->addLayout(digitSliders.at(side)->layout(), side + 2, 1);
@@ -143,26 +140,16 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     setWindowTitle(tr("Plot options", "Plot options"));
     move(reachablePosition(settings));
 
-    plot->setLogScale(logScaleRB->isChecked());
-    plot->setShowMarkers(showMarkersCHB->isChecked());
-    for (int side = 0; side < sideCount; ++side) {
-        plot->changeDivScale(sideAxes[side], tickSliders.at(side)->get_value());
-        plot->changeMeanDigits(sideAxes[side], digitSliders.at(side)->get_value());
-    }
-    plot->setLeftMargin(lMarginSpnBox->value() / 100.0);
-    plot->setRightMargin(rMarginSpnBox->value() / 100.0);
-    plot->setBottomMargin(bMarginSpnBox->value() / 100.0);
-    plot->setTopMargin(tMarginSpnBox->value() / 100.0);
+    plot->setOptions(options);
 }
 
-QSpinBox* OptionsDialog::createMarginSpinBox(const QSettings* settings, const QString& key)
+QSpinBox* OptionsDialog::createMarginSpinBox(int value, const char* key)
 {
     auto* spinBox = new QSpinBox(marginsBox);
-    spinBox->setObjectName(key);
-    // The range first, so that a stored value outside it is clamped into it.
-    spinBox->setMaximum(500);
+    spinBox->setObjectName(QLatin1String(key));
+    spinBox->setMaximum(PlotOptions::maxMargin);
     spinBox->setSuffix(tr(" %", "Plot options"));
-    spinBox->setValue(settings->value(readKey(key), 25).toInt());
+    spinBox->setValue(value);
     return spinBox;
 }
 
@@ -176,24 +163,27 @@ QPoint OptionsDialog::reachablePosition(const QSettings* settings) const
                                            defaultPosition, defaultOffset);
 }
 
+PlotOptions OptionsDialog::options() const
+{
+    PlotOptions options;
+    for (int side = 0; side < PlotOptions::SideCount; ++side) {
+        options.ticksCount[side] = tickSliders.at(side)->get_value();
+        options.meaningDigits[side] = digitSliders.at(side)->get_value();
+    }
+    options.logarithmicScale = logScaleRB->isChecked();
+    options.showMarkers = showMarkersCHB->isChecked();
+    options.margins = {lMarginSpnBox->value(), rMarginSpnBox->value(), bMarginSpnBox->value(),
+                       tMarginSpnBox->value()};
+    return options;
+}
+
 void OptionsDialog::saveSettings(QSettings* settings) const
 {
     settings->beginGroup(QStringLiteral("OptionsWindow"));
     settings->setValue(QStringLiteral("Position"), pos());
     settings->setValue(QStringLiteral("ExpertView"), expertView);
-    for (int side = 0; side < sideCount; ++side) {
-        const QString name = QLatin1String(sideNames[side]);
-        settings->setValue(name + QStringLiteral("TicksCount"), tickSliders.at(side)->get_value());
-        settings->setValue(name + QStringLiteral("MeaningDigits"),
-                           digitSliders.at(side)->get_value());
-    }
-    settings->setValue(QStringLiteral("LogarithmicScale"), logScaleRB->isChecked());
-    settings->setValue(QStringLiteral("ShowMarkers"), showMarkersCHB->isChecked());
-    settings->setValue(QStringLiteral("LMargin"), lMarginSpnBox->value());
-    settings->setValue(QStringLiteral("RMargin"), rMarginSpnBox->value());
-    settings->setValue(QStringLiteral("BMargin"), bMarginSpnBox->value());
-    settings->setValue(QStringLiteral("TMargin"), tMarginSpnBox->value());
     settings->endGroup();
+    options().save(*settings);
 }
 
 void OptionsDialog::scaleRBtoggled(bool checked)

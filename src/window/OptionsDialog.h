@@ -5,7 +5,7 @@
 
 class FanPlot;
 class MainWindow;
-class PlotSideSettings;
+class PlotOptions;
 class QCheckBox;
 class QGridLayout;
 class QGroupBox;
@@ -30,6 +30,8 @@ public:
     // Writes the whole group "OptionsWindow" from the current state; opens and closes the group
     // itself, so call it with no group open.
     void saveSettings(QSettings* settings) const;
+    // The options as the controls show them.
+    PlotOptions options() const;
 
 public slots:
     void scaleRBtoggled(bool checked);
@@ -41,7 +43,7 @@ public slots:
     void expertViewToggled();
 
 private:
-    QSpinBox* createMarginSpinBox(const QSettings* settings, const QString& key);
+    QSpinBox* createMarginSpinBox(int value, const char* key);
     QPoint reachablePosition(const QSettings* settings) const;
 
     MainWindow* mainWindow = nullptr;
@@ -53,11 +55,8 @@ private:
     QLabel* ticksHeader = nullptr;
     QLabel* digitsHeader = nullptr;
 
-    QVector<PlotSideSettings*> sideSettings;
     QVector<VisualSlider*> tickSliders;
-    int maxTicksCount = 30;
     QVector<VisualSlider*> digitSliders;
-    int maxMeaningDigits = 10;
 
     QRadioButton* linearScaleRB = nullptr;
     QRadioButton* logScaleRB = nullptr;

@@ -1,0 +1,142 @@
+#include "ExtraAxes.h"
+
+#include "FanPlotLayout.h"
+
+#include <QFontMetrics>
+
+#include <qwt_plot.h>
+#include <qwt_scale_div.h>
+#include <qwt_scale_draw.h>
+#include <qwt_scale_engine.h>
+#include <qwt_scale_widget.h>
+
+#include <algorithm>
+
+ExtraAxes::ExtraAxes(QwtPlot* plot)
+    : plot(plot)
+    , layout(new FanPlotLayout)
+    , axisList{PlotAxisId(QwtPlot::xBottom, 0), PlotAxisId(QwtPlot::xTop, 0),
+               PlotAxisId(QwtPlot::yLeft, 0),   PlotAxisId(QwtPlot::yLeft, 1),
+               PlotAxisId(QwtPlot::yLeft, 2),   PlotAxisId(QwtPlot::yRight, 0)}
+{
+    plot->setPlotLayout(layout);
+    // Drawn on paper by FanPlotRenderer, which finds them through the layout.
+    const QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
+    for (int i = 1; i < 3; ++i) {
+        auto* extra = new QwtScaleWidget(QwtScaleDraw::LeftScale, plot);
+        extra->setObjectName(QStringLiteral("FanPlotAxisYLeft%1").arg(i));
+        extra->setFont(left->font());
+        extra->setMargin(left->margin());
+        extra->setSpacing(left->spacing());
+        extra->setTitle(left->title());
+        extras.append(extra);
+    }
+    layout->setExtraAxes(extras);
+}
+
+QwtScaleWidget* ExtraAxes::scaleWidget(int axis) const
+{
+    const PlotAxisId id = axisList.value(axis);
+    if (!id.isValid())
+        return nullptr;
+    if (id.id == 0)
+        return plot->axisWidget(id.pos);
+    return id.pos == QwtPlot::yLeft ? extras.value(id.id - 1) : nullptr;
+}
+
+const QwtScaleDiv& ExtraAxes::scaleDiv(int axis) const
+{
+    static const QwtScaleDiv none;
+    const PlotAxisId id = axisList.value(axis);
+    if (id.id == 0)
+        return plot->axisScaleDiv(id.pos);
+    const QwtScaleWidget* widget = scaleWidget(axis);
+    return widget ? widget->scaleDraw()->scaleDiv() : none;
+}
+
+void ExtraAxes::setScaleDiv(int axis, const QwtScaleDiv& div)
+{
+    const PlotAxisId id = axisList.value(axis);
+    if (id.id == 0)
+        plot->setAxisScaleDiv(id.pos, div);
+    else if (QwtScaleWidget* widget = scaleWidget(axis))
+        widget->setScaleDiv(div);
+}
+
+void ExtraAxes::setScaleDraw(int axis, QwtScaleDraw* draw)
+{
+    const PlotAxisId id = axisList.value(axis);
+    QwtScaleWidget* widget = scaleWidget(axis);
+    if (!widget) {
+        delete draw;
+        return;
+    }
+    if (id.id == 0)
+        plot->setAxisScaleDraw(id.pos, draw);
+    else
+        widget->setScaleDraw(draw);
+}
+
+void ExtraAxes::setScaleEngine(int axis, bool logarithmic)
+{
+    const PlotAxisId id = axisList.value(axis);
+    if (id.id == 0) {
+        if (logarithmic)
+            plot->setAxisScaleEngine(id.pos, new QwtLogScaleEngine(10));
+        else
+            plot->setAxisScaleEngine(id.pos, new QwtLinearScaleEngine(10));
+    } else if (QwtScaleWidget* widget = scaleWidget(axis)) {
+        // A bare scale widget has no engine: it takes the engine's value-to-pixel mapping.
+        if (logarithmic)
+            widget->setTransformation(QwtLogScaleEngine(10).transformation());
+        else
+            widget->setTransformation(QwtLinearScaleEngine(10).transformation());
+    }
+}
+
+void ExtraAxes::alignVerticalAxes()
+{
+    // Qwt leaves room below the lowest label of a vertical axis for its digits only, which cuts
+    // off the tail of a decimal comma; half a line more keeps it whole.
+    QwtScaleWidget* right = plot->axisWidget(QwtPlot::yRight);
+    const int rightBottom = (QFontMetrics(right->font()).height() + 1) / 2;
+    right->setMinBorderDist(0, rightBottom);
+    int start = 0;
+    int end = 0;
+    right->getBorderDistHint(start, end);
+    right->setBorderDist(start, end);
+
+    // Qwt resets the left axis's border distances on every replot from its own end labels; raising
+    // its minimum to the extras' needs keeps all left axes at one scale length and position.
+    QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
+    start = 0;
+    end = (QFontMetrics(left->font()).height() + 1) / 2;
+    for (const QwtScaleWidget* extra : qAsConst(extras)) {
+        int extraStart = 0;
+        int extraEnd = 0;
+        extra->getBorderDistHint(extraStart, extraEnd);
+        start = std::max(start, extraStart);
+        end = std::max(end, extraEnd);
+    }
+    left->setMinBorderDist(start, end);
+    left->getBorderDistHint(start, end);
+    left->setBorderDist(start, end);
+}
+
+void ExtraAxes::place()
+{
+    const QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
+    const bool shown = plot->axisEnabled(QwtPlot::yLeft);
+    for (int i = 0; i < extras.size(); ++i) {
+        QwtScaleWidget* extra = extras.at(i);
+        const QRect rect = layout->extraAxisRect(i).toRect();
+        if (!shown || !rect.isValid()) {
+            extra->hide();
+            continue;
+        }
+        extra->setBorderDist(left->startBorderDist(), left->endBorderDist());
+        extra->setGeometry(rect);
+        if (!extra->isVisibleTo(plot))
+            extra->show();
+    }
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "PlotAxis.h"
+
+#include <QVector>
+
+class FanPlotLayout;
+class QwtPlot;
+class QwtScaleDiv;
+class QwtScaleDraw;
+class QwtScaleWidget;
+
+// The six shown axes of the fan plot by number: Qwt's own axis on each side and, beyond Qwt 6.1's
+// one axis per side, scale widgets of our own for the 400 °C and 600 °C pressure, placed by
+// FanPlotLayout beside the left axis.
+class ExtraAxes
+{
+public:
+    // Installs the layout on the plot and makes the extra left axes its children.
+    explicit ExtraAxes(QwtPlot* plot);
+
+    PlotAxisId axisId(int axis) const { return axisList.value(axis); }
+    int count() const { return axisList.size(); }
+    QwtScaleWidget* scaleWidget(int axis) const;
+    const QwtScaleDiv& scaleDiv(int axis) const;
+    void setScaleDiv(int axis, const QwtScaleDiv& div);
+    // Takes the draw; it is deleted when the axis does not exist.
+    void setScaleDraw(int axis, QwtScaleDraw* draw);
+    void setScaleEngine(int axis, bool logarithmic);
+
+    // Before Qwt lays out the plot: border distances that give all left axes one scale length.
+    void alignVerticalAxes();
+    // After it: the extra axes where the layout put them.
+    void place();
+
+private:
+    QwtPlot* plot = nullptr;
+    FanPlotLayout* layout = nullptr;
+    QVector<QwtScaleWidget*> extras;
+    const QVector<PlotAxisId> axisList;
+};

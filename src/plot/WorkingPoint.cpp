@@ -1,0 +1,149 @@
+#include "WorkingPoint.h"
+
+#include "PlotScales.h"
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPen>
+
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
+#include <qwt_scale_div.h>
+#include <qwt_symbol.h>
+#include <qwt_text.h>
+
+namespace {
+
+// Shared by every plot; made on first use, on the GUI thread.
+const QPen& workingPointPen()
+{
+    static const QPen pen(QBrush(QColor(163, 73, 164, 255)), 2.0, Qt::SolidLine, Qt::SquareCap,
+                          Qt::BevelJoin);
+    return pen;
+}
+
+const QBrush& workingPointLabelBrush()
+{
+    static const QBrush brush(QColor(255, 255, 160, 255), Qt::SolidPattern);
+    return brush;
+}
+
+} // namespace
+
+WorkingPoint::WorkingPoint(QwtPlot* plot, int xAxis, int pressureAxis)
+    : QObject(plot), plot(plot), xAxis(xAxis), pressureAxis(pressureAxis)
+{}
+
+void WorkingPoint::set(const QPointF& point)
+{
+    workPoint = point;
+    shown = true;
+    emit changed(workPoint);
+}
+
+void WorkingPoint::attach(bool logarithmic)
+{
+    shown = true;
+    const double x = workPoint.x();
+    const double y = workPoint.y();
+    // A point at or below zero on a logarithmic scale has no place on it; it is kept all the same.
+    if (PlotScales::isDrawable(x, logarithmic) && PlotScales::isDrawable(y, logarithmic)) {
+        pointMarker = new QwtPlotMarker;
+        pointMarker->setAxes(xAxis, pressureAxis);
+        pointMarker->setSymbol(
+            new QwtSymbol(QwtSymbol::XCross, QBrush(), workingPointPen(), QSize(10, 10)));
+        pointMarker->setValue(workPoint);
+        pointMarker->attach(plot);
+
+        pointLabel = new QwtPlotMarker;
+        pointLabel->setAxes(xAxis, pressureAxis);
+        pointLabel->setLabelAlignment(Qt::AlignTop | Qt::AlignRight);
+        pointLabel->setSpacing(10);
+        const QString format =
+            QStringLiteral("Q: %1 ") + QCoreApplication::translate("FanPlot", "m³/h", "Plot") +
+            QStringLiteral("\nP: %2 ") + QCoreApplication::translate("FanPlot", "Pa", "Plot");
+        QwtText text(
+            format.arg(numberLocale.toString(x, 'g', 6), numberLocale.toString(y, 'g', 6)));
+        text.setBackgroundBrush(workingPointLabelBrush());
+        text.setRenderFlags(Qt::AlignLeft);
+        pointLabel->setLabel(text);
+        pointLabel->setValue(workPoint);
+        pointLabel->attach(plot);
+    }
+
+    // Beyond both ends of the scales, so that the lines cross the whole canvas, but above zero.
+    const QPen pen(Qt::black, 1.0, Qt::DashLine);
+    auto line = [this, &pen](const QPointF& from, const QPointF& to) {
+        auto* curve = new QwtPlotCurve;
+        curve->setPen(pen);
+        curve->setAxes(xAxis, pressureAxis);
+        curve->setSamples(QVector<QPointF>{from, to});
+        curve->attach(plot);
+        return curve;
+    };
+    if (PlotScales::isDrawable(y, logarithmic)) {
+        const QwtScaleDiv& div = plot->axisScaleDiv(xAxis);
+        const PlotScales::Range span = PlotScales::beyondScale(div.lowerBound(), div.upperBound());
+        horizontalLine = line(QPointF(span.lo, y), QPointF(span.hi, y));
+    }
+    if (PlotScales::isDrawable(x, logarithmic)) {
+        const QwtScaleDiv& div = plot->axisScaleDiv(pressureAxis);
+        const PlotScales::Range span = PlotScales::beyondScale(div.lowerBound(), div.upperBound());
+        verticalLine = line(QPointF(x, span.lo), QPointF(x, span.hi));
+    }
+}
+
+void WorkingPoint::hide()
+{
+    shown = false;
+    delete pointMarker;
+    delete pointLabel;
+    delete horizontalLine;
+    delete verticalLine;
+    forget();
+}
+
+void WorkingPoint::forget()
+{
+    pointMarker = nullptr;
+    pointLabel = nullptr;
+    horizontalLine = nullptr;
+    verticalLine = nullptr;
+}
+
+void WorkingPoint::moveTo(const QPoint& pos, bool logarithmic)
+{
+    hide();
+    const double y = plot->invTransform(pressureAxis, pos.y());
+    const double x = plot->invTransform(xAxis, pos.x());
+    set(QPointF(x, y));
+    attach(logarithmic);
+    plot->replot();
+}
+
+bool WorkingPoint::mouseEvent(QEvent* event, bool hasFans, bool logarithmic)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<const QMouseEvent*>(event);
+    const bool left = mouse->button() == Qt::LeftButton;
+    if (type == QEvent::MouseButtonPress && left) {
+        if (hasFans) {
+            dragging = true;
+            moveTo(mouse->pos(), logarithmic);
+        }
+        return true;
+    }
+    if (type == QEvent::MouseMove && dragging) {
+        moveTo(mouse->pos(), logarithmic);
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease && left) {
+        dragging = false;
+        return true;
+    }
+    return false;
+}
