@@ -31,7 +31,6 @@ bool driverSharesLibrary(const QSqlQuery& query)
 {
     static int shared = -1;
     if (shared < 0) {
-        sqlite3_initialize();
         QSqlQuery version(query.driver()->createResult());
         shared = version.exec(QStringLiteral("SELECT sqlite_source_id()")) && version.next() &&
                  version.value(0).toString() == QLatin1String(sqlite3_sourceid());

@@ -11,11 +11,9 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSettings>
 #include <QSpacerItem>
 #include <QSpinBox>
