@@ -184,16 +184,12 @@ private slots:
     {
         using namespace CatalogueQueries;
         QTest::addColumn<QVariantList>("patch");
-        QTest::addColumn<int>("id");
-        QTest::addColumn<double>("D");
-        QTest::addColumn<int>("temperature");
-        QTest::addColumn<QString>("label");
-        QTest::newRow("fan 4") << QVariantList() << 4 << 0.4 << 20
-                               << "ВР80-75-4-1.05Dn (0.75/1400) Ncons";
+        QTest::addColumn<QString>("fan"); // id, D, temperature, label
+        QTest::newRow("fan 4") << QVariantList() << "4 0.4 20 ВР80-75-4-1.05Dn (0.75/1400) Ncons";
         QTest::newRow("text cells") << QVariantList{FanId, "12", FanDiameter, "6.3", FanRev, "960"}
-                                    << 12 << 0.63 << 20 << "ВР80-75-6.3-1.05Dn (0.75/960) Ncons";
+                                    << "12 0.63 20 ВР80-75-6.3-1.05Dn (0.75/960) Ncons";
         QTest::newRow("NULL cells") << QVariantList{FanModel, {}, FanPower, {}, FanTemperature, {}}
-                                    << 4 << 0.4 << 0 << "-4-1.05Dn (0/1400) Ncons";
+                                    << "4 0.4 0 -4-1.05Dn (0/1400) Ncons";
     }
 
     void fanRecord()
@@ -210,17 +206,16 @@ private slots:
             row[patch.at(i).toInt()] = patch.at(i + 1);
         const FanCalculator fan =
             patch.isEmpty() ? FanRecord::fromRow(model, 0, 5) : FanRecord::fromRow(row, 5);
-        QTEST(fan.get_Id(), "id");
-        QTEST(fan.get_D(), "D");
-        QTEST(fan.get_temperature(), "temperature");
-        QTEST(fan.get_Ncons_label_left(), "label");
+        const QString seen =
+            QString("%1 %2 %3 ").arg(fan.get_Id()).arg(fan.get_D()).arg(fan.get_temperature());
+        QTEST(seen + fan.get_Ncons_label_left(), "fan");
         QCOMPARE(QPointF(fan.get_nominal(), fan.get_steps()), QPointF(1.05, 5));
         // psi_s(0.5) = -2·0.25 + 0.2·0.5 + 0.85; lambda(0.5) = 0.5·0.25 + 0.05·0.5 + 0.1;
         // psi_d(0.5) = (0.5·π / (4·0.5·0.6))² = 1.3089969² = 1.7134729.
         QCOMPARE(QPointF(fan.psi_s(0.5), fan.lambda(0.5)), QPointF(0.45, 0.25));
         QVERIFY(qAbs(fan.psi_d(0.5) - 1.7134729) < 1e-6);
-        QCOMPARE(fan.get_Q_values().first(), fan.Q(0.1));
-        QCOMPARE(fan.get_Q_values().last(), fan.Q(0.35));
+        const QVector<double> q = fan.get_Q_values();
+        QCOMPARE(QPointF(q.first(), q.last()), QPointF(fan.Q(0.1), fan.Q(0.35)));
     }
 
     void fanTableModel_data()
