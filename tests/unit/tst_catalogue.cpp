@@ -11,11 +11,11 @@
 #include <QtSql>
 #include <QtTest>
 
+using Types = QVector<QPair<int, int>>; // fan types as bounds in the class tree
+
 // The catalogue's query texts against SQLite itself, and the tables of its pure rules: the search
 // grammar (arbitrary input is left to the fuzz target), the filter lists, the matching box and a
 // fan table row read as a fan.
-using Types = QVector<QPair<int, int>>;
-
 class TestCatalogueSql : public QObject
 {
     Q_OBJECT
