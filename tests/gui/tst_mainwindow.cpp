@@ -1,18 +1,23 @@
+#include "CatalogueQueries.h"
 #include "ClickableLabel.h"
 #include "FanPlot.h"
 #include "MatchingWidget.h"
 #include "OptionsDialog.h"
 #include "TestSupport.h"
 
+#include <QtPrintSupport>
 #include <QtTest>
 #include <QtWidgets>
 
-// The window's frame as a user meets it: start page, menus, matching, and what it remembers.
+// The window as a user meets it: start page, menus, matching, what it remembers, the comparison
+// table, the data sheet page and printing.
 class TestMainWindow : public QObject
 {
     Q_OBJECT
     TestCatalogue catalogue;
     std::unique_ptr<MainWindow> window;
+    QTableView *table = nullptr, *cmp = nullptr;
+    std::unique_ptr<OpenedUrls> opened;
 
     void open()
     {
@@ -21,7 +26,29 @@ class TestMainWindow : public QObject
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     }
+    // Every fan listed (ids 1..9); the fan table and the comparison table told apart by columns.
+    void openOnEveryFan()
+    {
+        opened = std::make_unique<OpenedUrls>(QStringList{"file", "http", "https", "mailto"});
+        open();
+        leaveStartPage(*window, 0);
+        auto* tree = window->findChild<QTreeWidget*>();
+        tree->setCurrentItem(tree->topLevelItem(0));
+        for (QTableView* view : window->findChildren<QTableView*>())
+            (view->model()->columnCount() == CatalogueQueries::FanColumnCount ? table : cmp) = view;
+    }
+    // Toggles the rows of these fan ids in the fan table's selection.
+    void select(const QList<int>& ids)
+    {
+        for (int row = 0; row < table->model()->rowCount(); ++row)
+            if (ids.contains(table->model()->index(row, 0).data().toInt()))
+                table->selectionModel()->select(table->model()->index(row, 0),
+                                                QItemSelectionModel::Toggle |
+                                                    QItemSelectionModel::Rows);
+    }
+    QString file(const QString& name) { return "file://" + catalogue.folder() + name; }
     QString ini() const { return catalogue.folder() + QStringLiteral("vortel.ini"); }
+    QTabWidget* tabs() { return window->findChild<QTabWidget*>(); }
     // The tree and parameters splitter's sizes, then the tabs and table one's.
     QList<int> splitterSizes() const
     {
@@ -30,13 +57,21 @@ class TestMainWindow : public QObject
     }
 
 private slots:
+    // Data sheet fragments of ВР80-75 and a stylesheet beside the program.
     void initTestCase()
     {
         QLocale::setDefault(QLocale::c());
         QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+        for (const QString entry :
+             {"css/styles.css:p { color: #123456 }", "vr80_75/purpose.html:<p>Назначение ВР</p>",
+              "vr80_75/cond.html:<p>Условия</p>"}) {
+            QFile file(catalogue.folder() + "res/" + entry.section(':', 0, 0));
+            QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
+            file.write(entry.section(':', 1).toUtf8());
+        }
     }
     void init() { QFile::remove(ini()); }
-    void cleanup() { window.reset(); }
+    void cleanup() { window.reset(), opened.reset(); }
 
     void firstRunStartPageMenusAndMatching()
     {
@@ -68,23 +103,15 @@ private slots:
         QApplication::setActiveWindow(window.get());
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(window.get(), Qt::Key_F1);
-        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 4);
-        QTest::keySequence(window.get(), QKeySequence(Qt::CTRL + Qt::Key_F));
-        QTRY_VERIFY(searchEdit->hasFocus());
+        QCOMPARE(tabs()->currentIndex(), 4);
         menuAction(*window, "&Options")->trigger();
         QVERIFY(window->findChild<OptionsDialog*>()->isVisible());
 
-        // A point set on the plot fills the box; matched, 382.5..517.5 Pa and 2550..3450 m³/h
-        // overlap the ranges of fans 1, 4, 5 and 6 only, shown on the Selection tab.
-        window->findChild<FanPlot*>()->setWorkingPoint(3000, 450);
-        menuAction(*window, "&Match by working point")->trigger();
-        QCOMPARE(tableIds(*window), (QList<int>{1, 4, 5, 6}));
-        QCOMPARE(window->findChild<QTabWidget*>()->currentIndex(), 0);
         OpenedUrls opened({QStringLiteral("file")});
         menuAction(*window, "&Change log")->trigger();
         QCOMPARE(opened.urls, QStringList{"file://" + catalogue.folder() + "changelog.txt"});
         menuAction(*window, "&About...")->trigger();
-        QCOMPARE(boxes.texts.size(), 3); // the search's advice, the matching's, then this
+        QCOMPARE(boxes.texts.size(), 2); // the search's advice, then this
         QVERIFY(boxes.texts.last().startsWith(QStringLiteral("Vortel 1.3.7\n\n")));
     }
 
@@ -122,7 +149,7 @@ private slots:
         {
             BoxCloser advice;
             advice.tickCheckBox = true; // "Don't show again"
-            matching->btMatch()->click();
+            menuAction(*window, "&Match by working point")->trigger();
         }
         const QRect geometry = window->geometry();
         window->close();
@@ -144,6 +171,128 @@ private slots:
         BoxCloser boxes;
         matching->btMatch()->click();
         QVERIFY(boxes.texts.isEmpty());
+    }
+
+    // Catalogue order: fans 1, 3, 4; fan 3 is 900 mm long, fan 2 has no dimensions; the id row is
+    // hidden. A right click on the third column selects it; the menu removes that fan. Fans 1
+    // and 2 (ВР80-75): no order page, then one; both with a description.
+    void comparisonFollowsSelection()
+    {
+        openOnEveryFan();
+        select({1, 3, 4});
+        const QAbstractItemModel* model = cmp->model();
+        const auto at = [&](int row, int column) {
+            return model->index(row, column).data().toString();
+        };
+        QCOMPARE((QStringList{QString::number(model->columnCount()), at(4, 0), at(6, 1), at(12, 2),
+                              model->headerData(2, Qt::Horizontal).toString(),
+                              model->headerData(4, Qt::Vertical).toString(),
+                              QString::number(cmp->isRowHidden(12) * 10 + cmp->isRowHidden(11))}),
+                 (QStringList{"3", "1250,5 - 4000,5", "900", "4", "3", "Q, m³/h", "10"}));
+        select({2});
+        QCOMPARE(at(6, 1), QStringLiteral("Ask manager"));
+        tabs()->setCurrentIndex(2);
+        {
+            BoxCloser boxes;
+            for (int i = 0; i < 4; ++i) // order and description of the first two columns
+                QTest::mouseClick(cmp->indexWidget(model->index(10 + i % 2, i / 2)),
+                                  Qt::LeftButton);
+            QTest::keyClick(cmp->indexWidget(model->index(10, 0)), Qt::Key_Space); // nothing
+            const QString pdf = file("pdf/vr80_75.pdf");
+            QCOMPARE(opened->urls, (QStringList{pdf, "https://vortel.example/order/2", pdf}));
+            QCOMPARE(boxes.texts, QStringList{"Order is not available."});
+        }
+        cmp->clearSelection(); // the clicks chose columns
+        const QRect third = cmp->visualRect(model->index(0, 2));
+        QMetaObject::invokeMethod(cmp, "customContextMenuRequested", Q_ARG(QPoint, third.center()));
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        menu->actions().first()->trigger();
+        menu->hide();
+        // Ids in selection order (the table lists 4, 3, 1, then 2 was added); fan 3 is gone.
+        QCOMPARE(MainWindowProbe::comparedFanIds(*window), (QStringList{"4", "1", "2"}));
+        // Two columns at once: fans 1 and 4 of the columns 1, 2, 4; one column left.
+        cmp->selectColumn(0);
+        cmp->selectionModel()->select(model->index(0, 2),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Columns);
+        menu->actions().first()->trigger();
+        QCOMPARE(MainWindowProbe::comparedFanIds(*window) << QString::number(model->columnCount()),
+                 (QStringList{"2", "1"}));
+        auto* tree = window->findChild<QTreeWidget*>();
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
+        QCOMPARE(model->columnCount(), 0);
+    }
+
+    // Fans 1 and 3 (ВР80-75): their page, built once, linking its description; toggled in turn
+    // while the page shows: ВКР too (advice), back to one model; then none, then ВКР alone.
+    void techInfoPage()
+    {
+        openOnEveryFan();
+        tabs()->setCurrentIndex(3);
+        auto* browser = window->findChild<QTextBrowser*>();
+        QStringList texts{browser->toPlainText()}; // empty
+        select({1, 3});
+        QVERIFY(browser->toHtml().contains("color:#123456")); // the stylesheet beside the program
+        QTest::keyClick(browser, Qt::Key_Tab); // its link, opened by keyboard, keeps the page
+        QTest::keyClick(browser, Qt::Key_Return);
+        QVERIFY(browser->source().isEmpty());
+        QCOMPARE(opened->urls, QStringList{file("pdf/vr80_75.pdf")});
+        QSignalSpy rebuilt(browser, &QTextBrowser::textChanged);
+        const QList<QList<int>> steps = {{}, {5}, {5}, {1, 3}, {5}};
+        for (int step = 0; step < steps.size(); ++step) {
+            select(steps[step]);
+            if (step != 1 && step != 2)
+                tabs()->setCurrentIndex(0), tabs()->setCurrentIndex(3);
+            texts << browser->toPlainText() + (step == 0 ? QString::number(rebuilt.count()) : "");
+        }
+        const QString page = "vr80_75\nНазначение ВР\nУсловия\nYou can see detailed information "
+                             "in our catalog";
+        QCOMPARE(texts, (QStringList{"", page + "0",
+                                     "To see tech info on needed model, select fan(s) of the one "
+                                     "model.",
+                                     page, "",
+                                     "Ask our managers about technical information on mark vkr: "
+                                     "tel. +7 (495) 123-45-67"}));
+    }
+
+    // Fans 1 (ВР80-75) and 5 (ВКР, no sheet of its own): plot, table, then a sheet per model; on
+    // paper too small for a sheet, more pages, none blank; Escape prints nothing.
+    void printsOneDocument()
+    {
+        openOnEveryFan();
+        select({1, 5});
+        const QString pdf = catalogue.folder() + "printed.pdf";
+        QPageSize paper(QPageSize::A4);
+        QTimer printDialogs;
+        connect(&printDialogs, &QTimer::timeout, this, [&] {
+            if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
+                dialog->printer()->setOutputFileName(pdf), dialog->printer()->setPageSize(paper),
+                    dialog->done(QDialog::Accepted);
+        });
+        printDialogs.start(10);
+        const QString sheets = "Назначение ВР Условия mark vkr";
+        for (const QString& run :
+             QStringList{"Plot && tech info:4:Q, m³/h Model ВКР ВР80-75 " + sheets,
+                         "Tech info:2:" + sheets, "Tech info:-2:" + sheets, "Escape:0:"}) {
+            const int pages = run.section(':', 1, 1).toInt();
+            if (pages < 0) // counted as negative: at least that many
+                paper = QPageSize(QSizeF(50, 30), QPageSize::Millimeter);
+            QFile::remove(pdf);
+            BoxCloser boxes;
+            boxes.press = run.section(':', 0, 0);
+            menuAction(*window, "&Print")->trigger();
+            QCOMPARE(boxes.texts, QStringList{"What are we going to print?"});
+            QProcess text;
+            text.start("pdftotext", {"-layout", pdf, "-"});
+            QVERIFY(text.waitForFinished(10000));
+            const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+            const int sheetsPrinted = printed.count('\f');
+            QVERIFY2(pages >= 0 ? sheetsPrinted == pages : sheetsPrinted > -pages, qPrintable(run));
+            int from = 0; // in this order
+            for (const QString& expected : run.section(':', 2).split(' ', Qt::SkipEmptyParts))
+                QVERIFY2((from = printed.indexOf(expected, from)) >= 0, qPrintable(expected));
+            QVERIFY(!printed.contains("catalog"));
+        }
     }
 };
 
