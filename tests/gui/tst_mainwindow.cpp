@@ -46,6 +46,7 @@ class TestMainWindow : public QObject
                                                 QItemSelectionModel::Toggle |
                                                     QItemSelectionModel::Rows);
     }
+    QString at(int row, int column) { return cmp->model()->index(row, column).data().toString(); }
     QString file(const QString& name) { return "file://" + catalogue.folder() + name; }
     QString ini() const { return catalogue.folder() + QStringLiteral("vortel.ini"); }
     QTabWidget* tabs() { return window->findChild<QTabWidget*>(); }
@@ -100,9 +101,7 @@ private slots:
         for (const char* entry : {"&Search", "&Options", "&Print", "&Help"})
             shortcuts += QKeySequence::listToString(menuAction(*window, entry)->shortcuts()) + ' ';
         QCOMPARE(shortcuts, "F3; Ctrl+F Ctrl+O Ctrl+P F1 ");
-        QApplication::setActiveWindow(window.get());
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-        QTest::keyClick(window.get(), Qt::Key_F1);
+        menuAction(*window, "&Help")->trigger();
         QCOMPARE(tabs()->currentIndex(), 4);
         menuAction(*window, "&Options")->trigger();
         QVERIFY(window->findChild<OptionsDialog*>()->isVisible());
@@ -154,7 +153,6 @@ private slots:
         const QRect geometry = window->geometry();
         window->close();
         QSettings settings(ini(), QSettings::IniFormat);
-        QVERIFY(settings.contains(QStringLiteral("OptionsWindow/LogarithmicScale")));
         settings.beginGroup(QStringLiteral("MainWindow"));
         QCOMPARE(settings.childKeys(),
                  (QStringList{"Geometry", "PDeviationValue", "PMatchValue", "QDeviationValue",
@@ -181,9 +179,6 @@ private slots:
         openOnEveryFan();
         select({1, 3, 4});
         const QAbstractItemModel* model = cmp->model();
-        const auto at = [&](int row, int column) {
-            return model->index(row, column).data().toString();
-        };
         QCOMPARE((QStringList{QString::number(model->columnCount()), at(4, 0), at(6, 1), at(12, 2),
                               model->headerData(2, Qt::Horizontal).toString(),
                               model->headerData(4, Qt::Vertical).toString(),
@@ -211,13 +206,6 @@ private slots:
         menu->hide();
         // Ids in selection order (the table lists 4, 3, 1, then 2 was added); fan 3 is gone.
         QCOMPARE(MainWindowProbe::comparedFanIds(*window), (QStringList{"4", "1", "2"}));
-        // Two columns at once: fans 1 and 4 of the columns 1, 2, 4; one column left.
-        cmp->selectColumn(0);
-        cmp->selectionModel()->select(model->index(0, 2),
-                                      QItemSelectionModel::Select | QItemSelectionModel::Columns);
-        menu->actions().first()->trigger();
-        QCOMPARE(MainWindowProbe::comparedFanIds(*window) << QString::number(model->columnCount()),
-                 (QStringList{"2", "1"}));
         auto* tree = window->findChild<QTreeWidget*>();
         tree->setCurrentItem(tree->topLevelItem(0)->child(1));
         QCOMPARE(model->columnCount(), 0);
