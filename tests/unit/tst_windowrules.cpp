@@ -118,7 +118,6 @@ private slots:
         // The second of two screens bounds what lies on it; over both, the first one does.
         const Rects two{one, R(1920, 0, 1280, 200)}, none;
         // clang-format off
-        QTest::newRow("gone") << false << Rects{one} << R(5000, 4000, 600, 400) << back;
         QTest::newRow("just right of it") << false << Rects{one} << R(1920, 0, 90, 90) << back;
         QTest::newRow("no rectangle") << false << Rects{one} << R() << back;
         QTest::newRow("no screen") << false << none << small << back;
@@ -127,8 +126,6 @@ private slots:
         QTest::newRow("over both") << false << two << R(1900, 0, 400, 300) << R(1900, 0, 400, 300);
         // A dialog: where it was, else at the preferred 250, 250, else 50, 50 into the first screen.
         QTest::newRow("dialog on the second") << true << two << R(3199, 199, 1, 1) << R(3199, 199, 1, 1);
-        QTest::newRow("dialog gone") << true << two << R(-1, 10, 1, 1) << R(250, 250, 1, 1);
-        QTest::newRow("dialog, both gone") << true << Rects{R(300, 300, 80, 60)} << R(0, 0, 1, 1) << R(350, 350, 1, 1);
         QTest::newRow("dialog, no screen") << true << none << R(10, 10, 1, 1) << R(250, 250, 1, 1);
         // clang-format on
     }
