@@ -154,15 +154,15 @@ private slots:
             const QwtScaleDraw* draw = plot.scaleWidget(axis)->scaleDraw();
             const QwtScaleDiv& div = plot.scaleDiv(axis);
             b << div.lowerBound() << div.upperBound();
-            ticks += QString("%1/%2/%3 ")
-                         .arg(div.ticks(QwtScaleDiv::MajorTick).size())
-                         .arg(draw->label(0.04567).text())
-                         .arg(bool(dynamic_cast<const QwtLogTransform*>(
-                             draw->scaleMap().transformation())));
+            ticks +=
+                QString::number(div.ticks(QwtScaleDiv::MajorTick).size()) +
+                draw->label(0.04567).text() +
+                (dynamic_cast<const QwtLogTransform*>(draw->scaleMap().transformation()) ? "L "
+                                                                                         : "- ");
         }
-        QCOMPARE(ticks, QString("5/%1/L 5/%2/L 3/%1/L 3/%1/L 3/%1/L 5/%1/L ")
+        QCOMPARE(ticks, QString("5%1L 5%2L 3%1L 3%1L 3%1L 5%1L ")
                             .arg(locale.toString(0.0457), locale.toString(0.046))
-                            .replace('L', log ? '1' : '0'));
+                            .replace('L', log ? 'L' : '-'));
         // A point set by matching is drawn with the next redraw; its lines reach beyond the
         // scales' ends, twice as far, but not below 0.00001.
         // Airflow 0 has no place on a log scale: only the pressure's line.
@@ -179,13 +179,6 @@ private slots:
         QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter(QRegularExpression("^(#a|Q:)")),
                  log ? QStringList() : cross); // the point's cross and label
 
-        // On a tall page the plot is as high as the page is wide × its aspect: 200 × 0.5 = 100.
-        QImage image(200, 400, QImage::Format_RGB32), blank(200, 299, QImage::Format_RGB32);
-        image.fill(Qt::white), blank.fill(Qt::white);
-        QPainter painter(&image);
-        plot.printPlot(&painter, QRectF(0, 0, 200, 400));
-        painter.end();
-        QVERIFY(image.copy(0, 90, 200, 299) != blank && image.copy(0, 101, 200, 299) == blank);
         // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
         plot.clearPlot();

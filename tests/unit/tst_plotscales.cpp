@@ -3,17 +3,16 @@
 #include "PlotOptions.h"
 #include "PlotScales.h"
 
-#include <QSettings>
 #include <QtTest>
 
-// The plot's scale arithmetic and its options as the settings file holds them.
+// The plot's scale arithmetic, and equality of its options.
 class TestPlotScales : public QObject
 {
     Q_OBJECT
 private slots:
     void scales_data()
     {
-        QTest::addColumn<QString>("in"); // function, log (l) or linear, its numbers
+        QTest::addColumn<QString>("in"); // function, log (l) or linear, its arguments, each time
         QTest::addColumn<QString>("out");
         const auto row = [](const char* in, const char* out) {
             QTest::newRow(in) << QString(in) << QString(out);
@@ -21,96 +20,75 @@ private slots:
         // Margins on min, max: spans 4444 and 4000; two decades, 10^(2 × 0.5) and 10^(2 × 0.1).
         // Empty ranges: ± 10 % of the value, ± 1 at zero, half a decade each way on a log scale;
         // none, or none a scale holds: 0 or 1 to 100. 100 to 120 is narrow, but not empty.
-        row("margins - 1234 5678 0 .05 500 500 .1 .1 0 0 .1 .1 1 0 .1 .1 0 inf .1 .1",
+        row("margins - 1234 5678 0 .05, 500 500 .1 .1, 0 0 .1 .1, 1 0 .1 .1, 0 inf .1 .1",
             "1234 5900.2 450 550 -1 1 0 100 0 100");
-        row("margins l 100 10000 .5 .1 100 1000 .5 0 100 100 .1 .1 100 120 0 0 1 0 .1 .1 0 50 .1 "
-            ".1",
+        row("margins l 100 10000 .5 .1, 100 1000 .5 0, 100 100 .1 .1, 100 120 0 0, 1 0 .1 .1, "
+            "0 50 .1 .1",
             "10 15848.9 31.6228 1000 31.6228 316.228 100 120 1 100 1 100");
         // Ticks from lo to hi: steps of 4800 / 4, ratios of 10; fewer than 3 give the ends.
-        row("ticks - 600 5400 5 600 5400 2", "600 1800 3000 4200 5400 600 5400");
-        row("ticks l 1 1000 4 1 1000 1 -1 1 3", "1 10 100 1000 1 1000 -1 0 1");
+        row("ticks - 600 5400 5, 600 5400 2", "600 1800 3000 4200 5400 600 5400");
+        row("ticks l 1 1000 4, 1 1000 1, -1 1 3", "1 10 100 1000 1 1000 -1 0 1");
         // Power widened by d = 0.15 × (max − min) at both ends: 3, 1.35; below zero on a log
         // scale 3 / (23 / 3)^0.15 = 3 / 1.357343 instead.
-        row("widen l 10 30 3 23", "7 33 2.21019 26");
+        row("widen l 10 30, 3 23", "7 33 2.21019 26");
         row("widen - 1 10", "-0.35 11.35");
         // Lines cross a scale to 2 × lo − hi, at least 0.00001, and to 2 × hi.
-        row("beyond - 600 1000 1 100", "200 2000 1e-05 200");
+        row("beyond - 600 1000, 1 100", "200 2000 1e-05 200");
         // (t + 273) / 293.
-        row("heat - 20 400 600 250", "1 2.29693 2.97952 1.78498");
+        row("heat - 20, 400, 600, 250", "1 2.29693 2.97952 1.78498");
         // Airflow 1000 to 5000 with 10 % and 25 %: 600 to 6000 m³/h, / 3600 m³/s. Pressure 293
         // to 586 with 50 % below: 146.5 to 586, at 400 °C × 293 / 673, at 600 °C × 293 / 873.
         // Power 1 to 2: 0.5 to 2.
         row("axes - 1000 5000 293 586 1 2 .1 .25 .5 0",
             "600 6000 0.166667 1.66667 146.5 586 63.7808 255.123 49.169 196.676 0.5 2");
-        // Drawable: 0 on a linear scale, not on a log one, nor infinity; a tiny positive value.
-        row("drawn - 0 inf 1e-300", "1 0 1");
-        row("drawn l 0 1e-300", "0 1");
         // Labels meet below 2 % of the scale's 100 pixels, either way round, never on no scale.
-        row("meet - 100 101.9 100 101.9 100 100 100 102 100 0 0 0", "1 1 0 0");
+        row("meet - 100 101.9 100, 101.9 100 100, 100 102 100, 0 0 0", "1 1 0 0");
         // Two digits: 1234, 0.04567, 625 and −625 (halves away from zero); zero stays.
-        row("digits - 1234 0.04567 625 -625 0", "1200 0.046 630 -630 0");
+        row("digits - 1234, 0.04567, 625, -625, 0", "1200 0.046 630 -630 0");
     }
 
     void scales()
     {
         QFETCH(QString, in);
-        const QStringList w = in.split(' ');
-        const QString& f = w[0];
-        const bool log = w[1] == "l";
-        QVector<double> v;
-        for (const QString& text : w.mid(2))
-            v << (text == "inf" ? qInf() : text.toDouble());
-        const int k = QMap<QString, int>{{"margins", 4}, {"ticks", 3}, {"meet", 3},
-                                         {"axes", 10},   {"widen", 2}, {"beyond", 2}}
-                          .value(f, 1);
-        QList<double> out;
-        for (const double* a = v.cbegin(); a < v.cend(); a += k) {
+        const QString f = in.section(' ', 0, 0);
+        const bool log = in.section(' ', 1, 1) == "l";
+        QStringList out;
+        for (const QString& group : in.section(' ', 2).split(", ")) {
+            QVector<double> a;
+            for (const QString& text : group.split(' '))
+                a << (text == "inf" ? qInf() : text.toDouble());
+            QList<double> r;
             if (f == "ticks")
-                out += PlotScales::arrangeTicks(a[0], a[1], int(a[2]), log);
+                r = PlotScales::arrangeTicks(a[0], a[1], int(a[2]), log);
             else if (f == "axes")
                 for (const auto& x : PlotScales::axisRanges(
                          {a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[6], a[7], a[8], a[9]}, log))
-                    out << x.lo << x.hi;
-            else if (k == 1 || f == "meet")
-                out << (f == "heat"    ? PlotScales::temperatureFactor(int(a[0]))
-                        : f == "drawn" ? PlotScales::isDrawable(a[0], log)
-                        : f == "meet"  ? FanCurveItems::labelsMeet(a[0], a[1], a[2])
-                                       : FanScaleDraw::prettify(a[0], 2));
+                    r << x.lo << x.hi;
+            else if (a.size() % 2) // one number or three
+                r << (f == "heat"   ? PlotScales::temperatureFactor(int(a[0]))
+                      : f == "meet" ? FanCurveItems::labelsMeet(a[0], a[1], a[2])
+                                    : FanScaleDraw::prettify(a[0], 2));
             else {
-                const auto r = f == "margins"
+                const auto x = f == "margins"
                                    ? PlotScales::applyMargins(a[0], a[1], a[2], a[3], log)
                                : f == "widen" ? PlotScales::widenPowerRange({a[0], a[1]}, log)
                                               : PlotScales::beyondScale(a[0], a[1]);
-                out << r.lo << r.hi;
+                r << x.lo << x.hi;
             }
+            for (const double value : r)
+                out << QString::number(value, 'g', 6);
         }
-        QStringList texts;
-        for (const double value : out)
-            texts << QString::number(value, 'g', 6);
-        QTEST(texts.join(' '), "out");
+        QTEST(out.join(' '), "out");
     }
 
-    // Values out of range load clamped; each field counts for equality.
-    void options()
+    // Each field of the options counts for equality.
+    void optionsEquality()
     {
-        QTemporaryDir dir;
-        QSettings settings(dir.filePath("vortel.ini"), QSettings::IniFormat);
-        for (const QString& entry :
-             QString("BottomTicksCount=99 TopTicksCount=1 LeftMeaningDigits=0 "
-                     "RightMeaningDigits=11 BMargin=-3 TMargin=900")
-                 .split(' '))
-            settings.setValue("OptionsWindow/" + entry.section('=', 0, 0), entry.section('=', 1));
         PlotOptions options, other[5];
-        options.load(settings);
-        QCOMPARE(
-            QVector<int>({options.ticksCount[0], options.ticksCount[1], options.meaningDigits[2],
-                          options.meaningDigits[3], options.margins[2], options.margins[3]}),
-            QVector<int>({30, 2, 1, 10, 0, 500}));
         std::fill(other, other + 5, options);
         QVERIFY(other[0] == options);
         other[0].ticksCount[3] = 7, other[1].meaningDigits[0] = 3, other[2].margins[3] = 1;
-        other[3].logarithmicScale = !options.logarithmicScale,
-        other[4].showMarkers = !other[4].showMarkers;
+        other[3].logarithmicScale = false, other[4].showMarkers = false;
         for (const PlotOptions& changed : other)
             QVERIFY(!(changed == options) && changed != options);
     }
