@@ -57,24 +57,21 @@ private slots:
             QVector<double> a;
             for (const QString& text : group.split(' '))
                 a << (text == "inf" ? qInf() : text.toDouble());
-            QList<double> r;
-            if (f == "ticks")
-                r = PlotScales::arrangeTicks(a[0], a[1], int(a[2]), log);
-            else if (f == "axes")
-                for (const auto& x : PlotScales::axisRanges(
+            const auto x = f == "margins" ? PlotScales::applyMargins(a[0], a.value(1), a.value(2),
+                                                                     a.value(3), log)
+                           : f == "widen" ? PlotScales::widenPowerRange({a[0], a.value(1)}, log)
+                                          : PlotScales::beyondScale(a[0], a.value(1));
+            QList<double> r =
+                f == "ticks"    ? PlotScales::arrangeTicks(a[0], a[1], int(a[2]), log)
+                : f == "axes"   ? QList<double>()
+                : f == "heat"   ? QList<double>{PlotScales::temperatureFactor(int(a[0]))}
+                : f == "meet"   ? QList<double>{double(FanCurveItems::labelsMeet(a[0], a[1], a[2]))}
+                : f == "digits" ? QList<double>{FanScaleDraw::prettify(a[0], 2)}
+                                : QList<double>{x.lo, x.hi};
+            if (f == "axes")
+                for (const auto& y : PlotScales::axisRanges(
                          {a[0], a[1]}, {a[2], a[3]}, {a[4], a[5]}, {a[6], a[7], a[8], a[9]}, log))
-                    r << x.lo << x.hi;
-            else if (a.size() % 2) // one number or three
-                r << (f == "heat"   ? PlotScales::temperatureFactor(int(a[0]))
-                      : f == "meet" ? FanCurveItems::labelsMeet(a[0], a[1], a[2])
-                                    : FanScaleDraw::prettify(a[0], 2));
-            else {
-                const auto x = f == "margins"
-                                   ? PlotScales::applyMargins(a[0], a[1], a[2], a[3], log)
-                               : f == "widen" ? PlotScales::widenPowerRange({a[0], a[1]}, log)
-                                              : PlotScales::beyondScale(a[0], a[1]);
-                r << x.lo << x.hi;
-            }
+                    r << y.lo << y.hi;
             for (const double value : r)
                 out << QString::number(value, 'g', 6);
         }
