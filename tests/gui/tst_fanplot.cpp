@@ -104,9 +104,9 @@ private slots:
             match(&plot, &FanPlot::matchRequested);
         QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(200, 150)); // on no fans
         plot.setLogScale(log);
+        plot.setShowMarkers(true);
         // A hot fan blows thinner air; converted to 20 °C it is its 20 °C twin. Beside it: a
         // stopped fan, one of infinite pressure, and one removed.
-        plot.setShowMarkers(true);
         for (FanCalculator f :
              {fan(1, log ? 600 : 300), fan(2, 20, 0), fan(4, 20, 1500, 0.0), fan(5)})
             plot.addFan(f);
