@@ -81,8 +81,7 @@ private slots:
     // Each field of the options counts for equality.
     void optionsEquality()
     {
-        PlotOptions options, other[5];
-        std::fill(other, other + 5, options);
+        PlotOptions options, other[5] = {options, options, options, options, options};
         QVERIFY(other[0] == options);
         other[0].ticksCount[3] = 7, other[1].meaningDigits[0] = 3, other[2].margins[3] = 1;
         other[3].logarithmicScale = false, other[4].showMarkers = false;
