@@ -1,12 +1,12 @@
 #include "FanCalculator.h"
 #include "FanPlot.h"
-
-#include <QPainter>
-#include <QPrinter>
+#include "OptionsDialog.h"
+#include "TestSupport.h"
+#include "VisualSlider.h"
 
 #define QTEST_QPA_MOUSE_HANDLING
-#include <QMenu>
 #include <QtTest>
+#include <QtWidgets>
 
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
@@ -20,13 +20,6 @@ static FanCalculator fan(int id, int temperature = 20, int rev = 1500, double bc
 {
     return FanCalculator("M", {}, psi, {0, 0, 0, 0, .5, .05, .1}, bc, bc, 0.5, rev, 5.5,
                          temperature, 1.0, 1500, 1450.0, 0.1, 0.35, id, true, 32);
-}
-
-static void plotFans(FanPlot& plot, QVector<FanCalculator> fans)
-{
-    for (FanCalculator& fan : fans)
-        plot.addFan(fan);
-    plot.updatePlot();
 }
 
 static QString numbers(const QList<double>& values)
@@ -59,44 +52,72 @@ static QStringList items(const FanPlot& plot, int rtti)
     return result;
 }
 
+// The plot's scale, markers, ticks, digits, margins in %; the dialog's buttons shown, its place.
+static QString seen(const QDialog& dialog)
+{
+    const auto* plot = dialog.parent()->findChild<FanPlot*>();
+    QString s = plot->isLogScale() ? "log " : "linear ";
+    s += plot->isShowingMarkers() ? "markers" : "plain";
+    for (int i = 0; i < 12; ++i)
+        s += QString(i % 6 ? ",%1" : " %1")
+                 .arg(i < 6 ? plot->ticksCount(i) : plot->meanDigits(i - 6));
+    const QMarginsF m = plot->margins() * 100;
+    s += QString(" %1,%2,%3,%4 ").arg(m.left()).arg(m.right()).arg(m.bottom()).arg(m.top());
+    for (const QAbstractButton* b : dialog.findChildren<QAbstractButton*>())
+        s += b->isVisibleTo(&dialog) && b->isChecked() == b->isCheckable() ? b->text() + ", " : "";
+    return s + QString("%1,%2").arg(dialog.x()).arg(dialog.y());
+}
+
+// The plot on its own, and its options as a user meets them in the dialog: each control's
+// effect, and a restart.
 class TestFanPlot : public QObject
 {
     Q_OBJECT
-
+    TestCatalogue catalogue;
+    QString ini = catalogue.folder() + "options.ini";
+    std::unique_ptr<MainWindow> window;
 private slots:
-    void init() { QLocale::setDefault(QLocale::c()); }
+    void initTestCase() { QVERIFY(catalogue.build(TestCatalogue::smallContent())); }
+    void cleanup() { window.reset(), QFile::remove(ini); }
+    void init()
+    {
+        QLocale::setDefault(QLocale::c());
+        window.reset(), window = std::make_unique<MainWindow>(catalogue.folder());
+    }
 
     void plot_data()
     {
-        QTest::addColumn<int>("temperature"); // 600 °C: on a log scale, printed on portrait paper
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QPointF>("point");
-        QTest::addColumn<QStringList>("items"); // the working point's cross and label
-        QTest::newRow("300 °C")
-            << 300 << QLocale(QLocale::Russian, QLocale::Russia) << QPointF(12500, 850.5678)
-            << QStringList{"#a349a4 #000000 12500 850.568 2",
-                           "Q: 12\u00a0500 m³/h\nP: 850,568 Pa #ffffa0 12500 850.568 10"};
-        // Airflow 0 has no place on a log scale: only the pressure's line.
-        QTest::newRow("600 °C, log") << 600 << QLocale::c() << QPointF(0, 500) << QStringList();
+        QTest::addColumn<bool>("log"); // at 300 °C, or at 600 °C on a log scale
+        QTest::newRow("300 °C") << false;
+        QTest::newRow("600 °C, log") << true;
     }
 
     void plot()
     {
-        QFETCH(int, temperature);
-        const bool log = temperature == 600;
-        QFETCH(QLocale, locale);
-        QFETCH(QPointF, point);
+        QFETCH(bool, log);
+        const QLocale locale = log ? QLocale::c() : QLocale(QLocale::Russian, QLocale::Russia);
         QLocale::setDefault(locale); // the plot takes the system locale when it is made
         FanPlot plot;
         plot.showMaximized();
         QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        QSignalSpy spy(&plot, &FanPlot::workingPointChanged),
+            match(&plot, &FanPlot::matchRequested);
+        QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(200, 150)); // on no fans
         plot.setLogScale(log);
-        plot.setShowMarkers(true);
+        plot.setShowMarkers(false);
         // A hot fan blows thinner air; converted to 20 °C it is its 20 °C twin. Beside it: a
         // stopped fan, one of infinite pressure, and one removed.
-        plotFans(plot, {fan(1, temperature), fan(2, 20, 0), fan(4, 20, 1500, 0.0), fan(5)});
+        for (FanCalculator f :
+             {fan(1, log ? 600 : 300), fan(2, 20, 0), fan(4, 20, 1500, 0.0), fan(5)})
+            plot.addFan(f);
         plot.removeFan(5);
         plot.updatePlot();
+        // The stopped fan's first labels meet at zero: with markers the power scale spans
+        // 1 + 2 × 0.15 = 1.3 times as much. Without it, on a log scale, falling pressure keeps
+        // the labels apart and the scale as it is.
+        const double power = plot.scaleDiv(PlotAxis::Power).range();
+        plot.setShowMarkers(true), plot.updatePlot();
+        QCOMPARE(plot.scaleDiv(PlotAxis::Power).range(), (log ? 1 : 1.3) * power);
         const FanCalculator twin = fan(1);
         const QVector<double>&q = twin.get_Q_values(), &p = twin.get_P_values(),
               &n = twin.get_Ncons_values();
@@ -104,9 +125,6 @@ private slots:
         QCOMPARE(curves.mid(0, 2),
                  QStringList({"#ff0000 " + numbers({q[0], p[0], q[31], p[31]}),
                               "#ff0000-- " + numbers({q[0], n[0], q[31], n[31]})}));
-        // Power, its curve and its label, on the power axis.
-        QVERIFY(plot.itemList(QwtPlotItem::Rtti_PlotCurve)[1]->yAxis() == QwtPlot::yRight &&
-                plot.itemList(QwtPlotItem::Rtti_PlotMarker)[2]->yAxis() == QwtPlot::yRight);
         // The fans' colours in turn from red, and their labels (the stopped fan's "0 rev/min"); on
         // a log scale the stopped fan (blue) has no place; infinite pressures spoil nothing.
         QString firsts;
@@ -125,8 +143,7 @@ private slots:
         };
         QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2));
         // Per axis: the scale type, and the ticks and digits of its side (3 ticks on the left, 2
-        // digits on top); the m³/s and hot pressure axes are their base axes in other units:
-        // / 3600, × 293 / (t + 273).
+        // digits on top).
         plot.changeDivScale(QwtPlot::yLeft, 3);
         plot.changeMeanDigits(QwtPlot::xTop, 2);
         QList<double> b;
@@ -135,127 +152,133 @@ private slots:
             const QwtScaleDraw* draw = plot.scaleWidget(axis)->scaleDraw();
             const QwtScaleDiv& div = plot.scaleDiv(axis);
             b << div.lowerBound() << div.upperBound();
-            ticks += QString("%1/%2/%3 ")
-                         .arg(div.ticks(QwtScaleDiv::MajorTick).size())
-                         .arg(draw->label(0.04567).text())
-                         .arg(bool(dynamic_cast<const QwtLogTransform*>(
-                             draw->scaleMap().transformation())));
+            ticks +=
+                QString::number(div.ticks(QwtScaleDiv::MajorTick).size()) +
+                draw->label(0.04567).text() +
+                (dynamic_cast<const QwtLogTransform*>(draw->scaleMap().transformation()) ? "L "
+                                                                                         : "- ");
         }
-        QCOMPARE(ticks, QString("5/%1/L 5/%2/L 3/%1/L 3/%1/L 3/%1/L 5/%1/L ")
+        QCOMPARE(ticks, QString("5%1L 5%2L 3%1L 3%1L 3%1L 5%1L ")
                             .arg(locale.toString(0.0457), locale.toString(0.046))
-                            .replace('L', log ? '1' : '0'));
-        QCOMPARE(numbers(b.mid(2, 8)),
-                 numbers({b[0] / 3600, b[1] / 3600, b[4], b[5], b[4] * 293 / 673, b[5] * 293 / 673,
-                          b[4] * 293 / 873, b[5] * 293 / 873}));
+                            .replace('L', log ? 'L' : '-'));
         // A point set by matching is drawn with the next redraw; its lines reach beyond the
         // scales' ends, twice as far, but not below 0.00001.
+        // Airflow 0 has no place on a log scale: only the pressure's line.
+        const QPointF point = log ? QPointF(0, 500) : QPointF(12500, 850.5678);
         plot.setWorkingPoint(point.x(), point.y());
         plot.updatePlot();
         const double x0 = std::max(2 * b[0] - b[1], 1e-5), y0 = std::max(2 * b[4] - b[5], 1e-5);
-        QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotCurve).filter("#000000"),
-                 QStringList({"#000000-- " + numbers({x0, point.y(), 2 * b[1], point.y()}),
-                              "#000000-- " + numbers({point.x(), y0, point.x(), 2 * b[5]})})
-                     .mid(0, log ? 1 : 2));
-        QTEST(items(plot, QwtPlotItem::Rtti_PlotMarker).filter(QRegularExpression("^(#a|Q:)")),
-              "items");
-
-        QTemporaryDir dir;
-        QPrinter printer;
-        printer.setOutputFileName(dir.filePath("plot.pdf"));
-        printer.setResolution(72);
-        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
-                                          log ? QPageLayout::Portrait : QPageLayout::Landscape,
-                                          QMarginsF(20, 21, 20, 21), QPageLayout::Point));
-        double height = -1.0;
-        plot.printPlot(&printer, &height);
-        // A4 is 842 pt high; less 21 pt at top and bottom, 800 px at 72 dpi; a third of that.
-        QCOMPARE(height, log ? 800.0 / 3 : -1.0);
-        QProcess text; // the page holds the plot: every scale's title is there
-        text.start("pdftotext", {printer.outputFileName(), "-"});
-        QVERIFY(text.waitForFinished(10000));
-        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        for (const char* title : {"m³/h", "m³/s", "(20 °C)", "(400 °C)", "(600 °C)", "kW"})
-            QVERIFY2(printed.contains(QString::fromUtf8(title)), title);
-
-        // On a tall page the plot is as high as the page is wide × its aspect: 200 × 0.5 = 100.
-        QImage image(200, 400, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        plot.printPlot(&painter, QRectF(0, 0, 200, 400));
-        painter.end();
-        QImage blank(200, 299, QImage::Format_RGB32);
-        blank.fill(Qt::white);
-        QVERIFY(image.copy(0, 90, 200, 299) != blank && image.copy(0, 101, 200, 299) == blank);
-        // The point's items went with the plot: a click before the next redraw deletes nothing
+        const QString across = "#000000-- " + numbers({x0, point.y(), 2 * b[1], point.y()});
+        QCOMPARE(
+            items(plot, QwtPlotItem::Rtti_PlotCurve).filter("#000000") +
+                items(plot, QwtPlotItem::Rtti_PlotMarker).filter(QRegularExpression("^#a|Q:")),
+            (log ? QStringList{across} // and the point's cross and label
+                 : QStringList{across, "#000000-- " + numbers({point.x(), y0, point.x(), 2 * b[5]}),
+                               "#a349a4 #000000 12500 850.568 2",
+                               "Q: 12\u00a0500 m³/h\nP: 850,568 Pa #ffffa0 12500 850.568 10"}));
+        // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
         plot.clearPlot();
         QVERIFY(plot.itemList().isEmpty() && plot.isWorkingPointShown());
         FanCalculator next = fan(1);
         plot.addFan(next);
-        QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(100, 100));
-        QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").size(), 1);
-    }
-
-    void powerWidened()
-    {
-        // Pressure rising with airflow starts at the foot of its scale, as power does: their
-        // first labels meet and the power scale spans 1 + 2 × 0.15 = 1.3 times as much, once.
-        auto span = [](bool markers, bool rising) {
-            FanPlot plot;
-            plot.setShowMarkers(markers);
-            const QVector<double> psi = {0, 0, 0, 0, 0, 1, .5}; // ψ = φ + 0.5
-            plotFans(
-                plot,
-                {fan(1, 20, 1500, 1, rising ? psi : QVector<double>{0, 0, 0, 0, -2, .2, .85}),
-                 fan(2, 20, 1500, 1, rising ? psi : QVector<double>{0, 0, 0, 0, -2, .2, .85})});
-            const QwtScaleDiv div = plot.scaleDiv(PlotAxis::Power);
-            return div.upperBound() - div.lowerBound();
-        };
-        QCOMPARE(span(true, false), span(false, false));
-        QCOMPARE(span(true, true), 1.3 * span(false, true));
-    }
-
-    void mouse_data()
-    {
-        // Canvas positions: p press, m move, r release (left button), c right click.
-        QTest::addColumn<QString>("script");
-        QTest::addColumn<int>("signals");
-        QTest::addColumn<QPoint>("last"); // where the point was picked last
-        QTest::newRow("click") << "p200,150 r200,150" << 1 << QPoint(200, 150);
-        // Moves before the press and after the release are tracked but change nothing.
-        QTest::newRow("drag") << "m090,090 p100,100 m150,120 m200,120 m250,120 r250,120 m300,050"
-                              << 4 << QPoint(250, 120);
-        QTest::newRow("right click") << "c200,150" << 0 << QPoint();
-    }
-
-    void mouse()
-    {
-        QFETCH(QString, script);
-        QFETCH(QPoint, last);
-        FanPlot plot;
-        plot.showMaximized();
-        QVERIFY(QTest::qWaitForWindowExposed(&plot));
-        QSignalSpy spy(&plot, &FanPlot::workingPointChanged);
-        QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(200, 150));
-        QCOMPARE(spy.count(), 0); // on an empty plot
-        plotFans(plot, {fan(1)});
+        // Canvas positions: p press, m move, r release (left button), c right click. Moves before
+        // the press and after the release are tracked but change nothing.
+        const QString script =
+            log ? "p200,150 r200,150 c300,200"
+                : "m090,090 p100,100 m150,120 m200,120 m250,120 r250,120 m300,050";
         for (const QString& step : script.split(' '))
             QTest::mouseEvent(QTest::MouseAction(QString("prc-m").indexOf(step[0])), plot.canvas(),
                               step[0] == 'c' ? Qt::RightButton : Qt::LeftButton, {},
                               QPoint(step.mid(1, 3).toInt(), step.mid(5).toInt()));
-        QTEST(spy.count(), "signals");
-        const QPointF picked(last.isNull() ? 0 : plot.invTransform(QwtPlot::xBottom, last.x()),
-                             last.isNull() ? 0 : plot.invTransform(QwtPlot::yLeft, last.y()));
-        QVERIFY(plot.workingPoint() == picked && (spy.isEmpty() || spy.last()[0] == picked));
-        QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").size(),
-                 int(!last.isNull()));
-        if (script.startsWith('c')) { // the right click's menu offers the match on this point
-            auto* menu = plot.canvas()->findChild<QMenu*>();
-            QTRY_VERIFY(menu && menu->isVisible());
-            QSignalSpy match(&plot, &FanPlot::matchRequested);
-            menu->actions().first()->trigger();
-            QCOMPARE(match.count(), 1);
+        QCOMPARE(spy.count(), log ? 2 : 5);                            // setting the point included
+        const QPoint last = log ? QPoint(200, 150) : QPoint(250, 120); // where it was picked last
+        const QPointF picked(plot.invTransform(QwtPlot::xBottom, last.x()),
+                             plot.invTransform(QwtPlot::yLeft, last.y()));
+        QVERIFY(plot.workingPoint() == picked && spy.last()[0] == picked);
+        QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").size(), 1);
+        // The right click's menu offers the match on this point.
+        QMenu* menu = plot.canvas()->findChild<QMenu*>();
+        QTRY_COMPARE(menu->isVisible(), log);
+        menu->actions().first()->trigger();
+        QCOMPARE(match.count(), 1);
+    }
+
+    // What a user sees after typing "Name=value" into a spin box, turning a slider's wheel by
+    // "Name~angle" or clicking a button ("+" when it redrew the plot, dropping all plot items;
+    // "taller"), and after a restart. First each grid item as row, column, column span and text
+    // (a slider's title's).
+    void reactions_data()
+    {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("expected");
+        const QString d = "log markers 6,6,6,6,6,6 2,2,2,2,2,2 25,25,25,25 Logarithmic scale, "
+                          "Show expert mode, 170,130"; // beside the window at 120, 80
+        const auto row = [&](const char* name, const char* entry, const char* from, const char* to,
+                             const char* from2 = "", const char* to2 = "") {
+            QTest::newRow(name) << entry << QString(d).replace(from, to).replace(from2, to2);
+        };
+        row("expert", "ExpertView", "log", "- taller log", "Show expert mode",
+            "Show simple mode, Show markers");
+        row("scale, markers", "LinearScale ShowMarkers", "log markers", "++ linear plain",
+            "Logarithmic", "Linear");
+        row("margins", "LMargin=40 RMargin=7 BMargin=120 TMargin=900", "log", "++++ log",
+            "25,25,25,25", "40,7,120,500");
+        row("axes",
+            "BottomTicksCount=99 TopTicksCount=1 LeftTicksCount=12 RightTicksCount=9 "
+            "BottomMeaningDigits=5 TopMeaningDigits=0 LeftMeaningDigits=4 RightMeaningDigits=11",
+            "log", "-------- log", "6,6,6,6,6,6 2,2,2,2,2,2", "30,2,12,12,12,9 5,1,4,4,4,10");
+        // By one for any turn up, else down, from the value the spin box was given.
+        row("wheel",
+            "BottomTicksCount=20 BottomTicksCount~480 TopTicksCount~-1 TopTicksCount~0 "
+            "LeftTicksCount~1",
+            "log", "----- log", "6,6,6,6,6,6", "21,4,7,7,7,6");
+    }
+
+    void reactions()
+    {
+        QFETCH(QString, entry);
+        QSettings settings(ini, QSettings::IniFormat);
+        window->move(120, 80);
+        auto* dialog = new OptionsDialog(window.get(), &settings, window.get());
+        auto* plot = window->findChild<FanPlot*>();
+        const int height = dialog->height();
+        QString cells = dialog->windowTitle();
+        for (const QGridLayout* grid : dialog->findChildren<QGridLayout*>())
+            for (int i = 0, r, c, rs, cs; i < grid->count(); ++i) {
+                grid->getItemPosition(i, &r, &c, &rs, &cs);
+                QLayoutItem* it = grid->itemAt(i);
+                QWidget* w = it->layout() ? it->layout()->itemAt(0)->widget() : it->widget();
+                cells +=
+                    QString(" %1%2%3 ").arg(r).arg(c).arg(cs) +
+                    (w ? w->property(w->inherits("QGroupBox") ? "title" : "text").toString() : "");
+            }
+        QCOMPARE(cells,
+                 "Plot options 001 Tick count 011 Meaning digits 102  201 Bottom: 211  301 "
+                 "Top: 311  401 Left: 411  501 Right: 511  601 Linear scale 701 "
+                 "Logarithmic scale 802  911 Show expert mode 001 Show markers 101 Margins 001 "
+                 "Left: 011 25 % 021 Right: 031 25 % 101 Bottom: 111 25 % 121 Top: 131 25 %");
+        QString redrawn;
+        for (const QString& action : entry.split(' ')) {
+            (new QwtPlotMarker)->attach(plot);
+            const QStringList parts = action.split(QRegularExpression("[=~]"));
+            QObject* control = dialog->findChild<QObject*>(parts[0]);
+            auto* visual = qobject_cast<VisualSlider*>(control);
+            QWheelEvent wheel({5, 5}, {5, 5}, {}, {0, parts.value(1).toInt()}, {}, {},
+                              Qt::NoScrollPhase, false);
+            if (action.contains('~'))
+                QApplication::sendEvent(visual->slider(), &wheel);
+            else if (!(visual ? visual->spinBox() : control)->setProperty("value", parts.value(1)))
+                QMetaObject::invokeMethod(control, "click");
+            redrawn += plot->itemList().isEmpty() ? '+' : '-';
         }
+        const QString before = seen(*dialog);
+        QTEST(redrawn + (dialog->height() > height ? " taller " : " ") + before, "expected");
+        dialog->move(210, 160);
+        dialog->saveSettings(&settings);
+        init(); // a restart
+        QCOMPARE(seen(OptionsDialog(window.get(), &settings, window.get())),
+                 QString(before).replace("170,130", "210,160"));
     }
 };
 
