@@ -5,6 +5,7 @@
 #include "VisualSlider.h"
 
 #define QTEST_QPA_MOUSE_HANDLING
+#include <QPrinter>
 #include <QtTest>
 #include <QtWidgets>
 
@@ -176,6 +177,23 @@ private slots:
                  : QStringList{across, "#000000-- " + numbers({point.x(), y0, point.x(), 2 * b[5]}),
                                "#a349a4 #000000 12500 850.568 2",
                                "Q: 12\u00a0500 m³/h\nP: 850,568 Pa #ffffa0 12500 850.568 10"}));
+        QTemporaryDir dir; // the printed page holds the plot with every scale's title
+        QPrinter printer;
+        printer.setOutputFileName(dir.filePath("plot.pdf"));
+        printer.setResolution(72);
+        printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4),
+                                          log ? QPageLayout::Portrait : QPageLayout::Landscape,
+                                          QMarginsF(20, 21, 20, 21), QPageLayout::Point));
+        double height = -1.0;
+        plot.printPlot(&printer, &height);
+        // A4 is 842 pt high; less 21 pt at top and bottom, 800 px at 72 dpi; a third of that.
+        QCOMPARE(height, log ? 800.0 / 3 : -1.0);
+        QProcess text;
+        text.start("pdftotext", {printer.outputFileName(), "-"});
+        QVERIFY(text.waitForFinished(10000));
+        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char* title : {"m³/h", "m³/s", "(20 °C)", "(400 °C)", "(600 °C)", "kW"})
+            QVERIFY2(printed.contains(QString::fromUtf8(title)), title);
         // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
         plot.clearPlot();
