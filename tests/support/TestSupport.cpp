@@ -46,17 +46,6 @@ QString TestCatalogue::smallContent()
         fileBytes(QStringLiteral(VORTEL_SOURCE_DIR "/tests/support/small_catalogue.sql")));
 }
 
-QString TestCatalogue::pagedContent(int extra)
-{
-    // Revs vary so that sorting has something to do.
-    return smallContent() + QStringLiteral(R"(
-WITH RECURSIVE n(i) AS (SELECT 11 UNION ALL SELECT i + 1 FROM n WHERE i < %1)
-INSERT INTO fans SELECT i, 9, 1, 1, 1, 4, 1, 500 + (i * 37) % 1000, 1000, 2000, 300, 500,
-    NULL, NULL, NULL, NULL, NULL FROM n;
-)")
-                                .arg(10 + extra);
-}
-
 QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition)
 {
     QList<int> ids;

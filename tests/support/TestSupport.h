@@ -20,8 +20,6 @@ public:
     bool build(const QString& contentSql);
     // A small catalogue: root, the four fan types, series, schemes and a dozen fans.
     static QString smallContent();
-    // The small catalogue and `extra` more fans of "ВР 80-75", enough to make the table page.
-    static QString pagedContent(int extra);
 
 private:
     QTemporaryDir dir;
