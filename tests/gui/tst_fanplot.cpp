@@ -194,6 +194,20 @@ private slots:
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
         for (const char* title : {"m³/h", "m³/s", "(20 °C)", "(400 °C)", "(600 °C)", "kW"})
             QVERIFY2(printed.contains(QString::fromUtf8(title)), title);
+        // On a tall page the plot is as high as the page is wide × its aspect: 200 × 0.5 = 100.
+        QImage image(200, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        plot.printPlot(&painter, QRectF(0, 0, 200, 400));
+        painter.end();
+        const auto inked = [&image](int top, int bottom) {
+            for (int y = top; y < bottom; ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixel(x, y) != qRgb(255, 255, 255))
+                        return true;
+            return false;
+        };
+        QVERIFY(inked(90, 101) && !inked(101, 400));
         // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
         plot.clearPlot();
