@@ -46,7 +46,6 @@ FanCalculator::FanCalculator(QString model, QString className,
         const int count = qMax(steps, 0);
         P_values.fill(0.0, count);
         Q_values.fill(0.0, count);
-        N_values.fill(0.0, count);
         Ncons_values.fill(0.0, count);
         return;
     }
@@ -71,7 +70,6 @@ void FanCalculator::recalculate()
     const int count = qMax(steps, 0);
     P_values.resize(count);
     Q_values.resize(count);
-    N_values.resize(count);
     Ncons_values.resize(count);
 
     P_min = Q_min = Ncons_min = std::numeric_limits<double>::max();
@@ -95,8 +93,6 @@ void FanCalculator::recalculate()
             P_min = p;
         if (p > P_max)
             P_max = p;
-
-        N_values[i] = N(phi);
 
         const double n = Ncons(phi);
         Ncons_values[i] = n;

@@ -64,7 +64,6 @@ private:
 
     QVector<double> P_values;
     QVector<double> Q_values;
-    QVector<double> N_values;
     QVector<double> Ncons_values;
 
     double P_min = 0.0;
