@@ -10,6 +10,7 @@
 #include <QtWidgets>
 
 #include <qwt_plot_curve.h>
+#include <qwt_plot_layout.h>
 #include <qwt_plot_marker.h>
 #include <qwt_scale_widget.h>
 #include <qwt_symbol.h>
@@ -119,6 +120,8 @@ private slots:
         const double power = plot.scaleDiv(PlotAxis::Power).range();
         plot.setShowMarkers(true), plot.updatePlot();
         QCOMPARE(plot.scaleDiv(PlotAxis::Power).range(), (log ? 1 : 1.3) * power);
+        // The extra left axes widen the plot's least size beyond that of Qwt's own layout.
+        QVERIFY(plot.minimumSizeHint().width() > QwtPlotLayout().minimumSizeHint(&plot).width());
         const FanCalculator twin = fan(1);
         const QVector<double>&q = twin.get_Q_values(), &p = twin.get_P_values(),
               &n = twin.get_Ncons_values();
