@@ -77,29 +77,18 @@ void FanCalculator::recalculate()
 
     // A single sample sits at phi_min instead of dividing by zero.
     const double step = steps > 1 ? (phi_max - phi_min) / static_cast<double>(steps - 1) : 0.0;
+    const auto take = [](double value, double& sample, double& min, double& max) {
+        sample = value;
+        if (min > value)
+            min = value;
+        if (value > max)
+            max = value;
+    };
     for (int i = 0; i < count; ++i) {
         const double phi = phi_min + i * step;
-
-        const double q = Q(phi);
-        Q_values[i] = q;
-        if (Q_min > q)
-            Q_min = q;
-        if (q > Q_max)
-            Q_max = q;
-
-        const double p = P(phi);
-        P_values[i] = p;
-        if (P_min > p)
-            P_min = p;
-        if (p > P_max)
-            P_max = p;
-
-        const double n = Ncons(phi);
-        Ncons_values[i] = n;
-        if (Ncons_min > n)
-            Ncons_min = n;
-        if (n > Ncons_max)
-            Ncons_max = n;
+        take(Q(phi), Q_values[i], Q_min, Q_max);
+        take(P(phi), P_values[i], P_min, P_max);
+        take(Ncons(phi), Ncons_values[i], Ncons_min, Ncons_max);
     }
 }
 

@@ -242,12 +242,9 @@ void FanPlot::tuneAxis(int axis, double lo, double hi)
 void FanPlot::changeDivScale(QwtPlot::Axis position, int _ticksCount)
 {
     for (int axis = 0; axis < axes->count(); ++axis) {
-        if (axes->axisId(axis).pos == position)
-            axisTicks[axis] = _ticksCount;
-    }
-    for (int axis = 0; axis < axes->count(); ++axis) {
         if (axes->axisId(axis).pos != position)
             continue;
+        axisTicks[axis] = _ticksCount;
         const QwtScaleDiv div = scaleDiv(axis);
         tuneAxis(axis, div.lowerBound(), div.upperBound());
     }

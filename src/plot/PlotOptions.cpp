@@ -13,19 +13,18 @@ const char* const sideNames[PlotOptions::SideCount] = {"Bottom", "Top", "Left", 
 const char* const marginKeys[PlotOptions::MarginCount] = {"LMargin", "RMargin", "BMargin",
                                                           "TMargin"};
 
-// A read-only settings object cannot open the group; the doubled slash is collapsed by QSettings,
-// so these are the keys of the group "OptionsWindow".
-QString readKey(const QString& name)
-{
-    return QStringLiteral("OptionsWindow//") + name;
-}
-
 int readInt(const QSettings& settings, const QString& key, int fallback, int min, int max)
 {
-    return std::clamp(settings.value(readKey(key), fallback).toInt(), min, max);
+    return std::clamp(settings.value(PlotOptions::readKey(key), fallback).toInt(), min, max);
 }
 
 } // namespace
+
+QString PlotOptions::readKey(const QString& name)
+{
+    // A read-only settings object cannot open the group; QSettings collapses the doubled slash.
+    return QStringLiteral("OptionsWindow//") + name;
+}
 
 QString PlotOptions::sideName(int side)
 {

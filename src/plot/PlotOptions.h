@@ -27,6 +27,8 @@ public:
     bool showMarkers = true;
     std::array<int, MarginCount> margins{{25, 25, 25, 25}};
 
+    // The key `name` of the group "OptionsWindow", readable through a read-only settings object.
+    static QString readKey(const QString& name);
     // "Bottom", "Top", "Left", "Right": the start of the side's keys.
     static QString sideName(int side);
     // The side as a QwtPlot::Axis.

@@ -53,8 +53,7 @@ ComparisonView::ComparisonView(const QString& programFolder, QWidget* parent)
 
 QString ComparisonView::queryText(const QStringList& fanIds) const
 {
-    return cmpTableBaseQuery + QStringLiteral("f.id IN (") + fanIds.join(QStringLiteral(", ")) +
-           QLatin1Char(')');
+    return CatalogueQueries::comparison(cmpTableBaseQuery, fanIds);
 }
 
 void ComparisonView::showQuery(QSqlQuery& query)

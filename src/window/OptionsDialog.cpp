@@ -24,12 +24,6 @@ namespace {
 
 const QPoint defaultOffset(50, 50);
 
-// The doubled slash is collapsed by QSettings: these are the keys of the group "OptionsWindow".
-QString readKey(const QString& name)
-{
-    return QStringLiteral("OptionsWindow//") + name;
-}
-
 } // namespace
 
 OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, QWidget* parent)
@@ -132,7 +126,8 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     mainGrid->addWidget(expertButton, 9, 1);
 
     // Flipped back by the toggle, which also shows or hides the expert part.
-    expertView = !settings->value(readKey(QStringLiteral("ExpertView")), false).toBool();
+    expertView =
+        !settings->value(PlotOptions::readKey(QStringLiteral("ExpertView")), false).toBool();
     expertViewToggled();
 
     setWindowTitle(tr("Plot options", "Plot options"));
@@ -156,7 +151,8 @@ QPoint OptionsDialog::reachablePosition(const QSettings* settings) const
     // A position saved on a screen that is gone would leave the dialog out of reach.
     const QPoint defaultPosition = mainWindow->pos() + defaultOffset;
     const QPoint saved =
-        settings->value(readKey(QStringLiteral("Position")), defaultPosition).toPoint();
+        settings->value(PlotOptions::readKey(QStringLiteral("Position")), defaultPosition)
+            .toPoint();
     return ScreenPlacement::dialogPosition(ScreenPlacement::availableScreens(), saved,
                                            defaultPosition, defaultOffset);
 }
