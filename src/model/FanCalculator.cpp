@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
@@ -79,10 +80,8 @@ void FanCalculator::recalculate()
     const double step = steps > 1 ? (phi_max - phi_min) / static_cast<double>(steps - 1) : 0.0;
     const auto take = [](double value, double& sample, double& min, double& max) {
         sample = value;
-        if (min > value)
-            min = value;
-        if (value > max)
-            max = value;
+        min = std::min(min, value);
+        max = std::max(max, value);
     };
     for (int i = 0; i < count; ++i) {
         const double phi = phi_min + i * step;
