@@ -170,7 +170,7 @@ double FanCalculator::bisect(double Nust, double a, double b) const
 {
     while (std::abs(a - b) > 0.001) {
         const double m = (a + b) / 2.0;
-        if (motorLimitExcess(Nust, a) * motorLimitExcess(Nust, m) < 0)
+        if (std::signbit(motorLimitExcess(Nust, a)) != std::signbit(motorLimitExcess(Nust, m)))
             b = m;
         else
             a = m;

@@ -94,43 +94,47 @@ void ExtraAxes::setScaleEngine(int axis, bool logarithmic)
     }
 }
 
+// The border distances a scale widget asks for: its end labels' and at least its minimum.
+static QPair<int, int> borderHint(const QwtScaleWidget* widget)
+{
+    int start;
+    int end;
+    widget->getBorderDistHint(start, end);
+    return {start, end};
+}
+
 void ExtraAxes::alignVerticalAxes()
 {
     // Qwt leaves room below the lowest label of a vertical axis for its digits only, which cuts
     // off the tail of a decimal comma; half a line more keeps it whole.
     QwtScaleWidget* right = plot->axisWidget(QwtPlot::yRight);
-    const int rightBottom = (QFontMetrics(right->font()).height() + 1) / 2;
-    right->setMinBorderDist(0, rightBottom);
-    int start = 0;
-    int end = 0;
-    right->getBorderDistHint(start, end);
-    right->setBorderDist(start, end);
+    right->setMinBorderDist(0, (QFontMetrics(right->font()).height() + 1) / 2);
+    const QPair<int, int> rightDist = borderHint(right);
+    right->setBorderDist(rightDist.first, rightDist.second);
 
     // Qwt resets the left axis's border distances on every replot from its own end labels; raising
     // its minimum to the extras' needs keeps all left axes at one scale length and position.
     QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
-    start = 0;
-    end = (QFontMetrics(left->font()).height() + 1) / 2;
+    int start = 0;
+    int end = (QFontMetrics(left->font()).height() + 1) / 2;
     for (const QwtScaleWidget* extra : qAsConst(extras)) {
-        int extraStart = 0;
-        int extraEnd = 0;
-        extra->getBorderDistHint(extraStart, extraEnd);
-        start = std::max(start, extraStart);
-        end = std::max(end, extraEnd);
+        const QPair<int, int> extraDist = borderHint(extra);
+        start = std::max(start, extraDist.first);
+        end = std::max(end, extraDist.second);
     }
     left->setMinBorderDist(start, end);
-    left->getBorderDistHint(start, end);
-    left->setBorderDist(start, end);
+    const QPair<int, int> leftDist = borderHint(left);
+    left->setBorderDist(leftDist.first, leftDist.second);
 }
 
 void ExtraAxes::place()
 {
+    // The plot keeps its left axis; too small a plot leaves the extras no room.
     const QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
-    const bool shown = plot->axisEnabled(QwtPlot::yLeft);
     for (int i = 0; i < extras.size(); ++i) {
         QwtScaleWidget* extra = extras.at(i);
         const QRect rect = layout->extraAxisRect(i).toRect();
-        if (!shown || !rect.isValid()) {
+        if (!rect.isValid()) {
             extra->hide();
             continue;
         }

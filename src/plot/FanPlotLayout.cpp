@@ -28,11 +28,6 @@ int FanPlotLayout::extraWidth() const
 void FanPlotLayout::activate(const QwtPlot* plot, const QRectF& plotRect, Options options)
 {
     extraRects.fill(QRectF(), extraAxes.size());
-    if (extraAxes.isEmpty()) {
-        QwtPlotLayout::activate(plot, plotRect, options);
-        return;
-    }
-
     QwtPlotLayout::activate(plot, plotRect.adjusted(extraWidth(), 0, 0, 0), options);
 
     // Same top and height as the left axis, so that equal border distances give equal maps.
@@ -44,12 +39,6 @@ void FanPlotLayout::activate(const QwtPlot* plot, const QRectF& plotRect, Option
         extraRects[i] = QRectF(right - dim, left.top(), dim, left.height());
         right -= dim;
     }
-}
-
-void FanPlotLayout::invalidate()
-{
-    QwtPlotLayout::invalidate();
-    extraRects.fill(QRectF(), extraAxes.size());
 }
 
 QSize FanPlotLayout::minimumSizeHint(const QwtPlot* plot) const

@@ -20,7 +20,6 @@ public:
     QRectF extraAxisRect(int index) const { return extraRects.value(index); }
 
     void activate(const QwtPlot* plot, const QRectF& plotRect, Options options = {}) override;
-    void invalidate() override;
     QSize minimumSizeHint(const QwtPlot* plot) const override;
 
 private:

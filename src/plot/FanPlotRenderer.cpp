@@ -15,7 +15,7 @@ void FanPlotRenderer::renderScale(const QwtPlot* plot, QPainter* painter, int ax
                                   int endDist, int baseDist, const QRectF& scaleRect) const
 {
     QwtPlotRenderer::renderScale(plot, painter, axisId, startDist, endDist, baseDist, scaleRect);
-    if (axisId != QwtPlot::yLeft || !plot->axisEnabled(QwtPlot::yLeft))
+    if (axisId != QwtPlot::yLeft)
         return;
     const auto* layout = dynamic_cast<const FanPlotLayout*>(plot->plotLayout());
     if (!layout)

@@ -166,7 +166,6 @@ private:
     QTableView* tableView = nullptr;
     QStringList headerLabels;
     QStringList cmpFanIds;
-    bool techInfoStale = true;
 
     // Comparison.
     ComparisonView* comparison = nullptr;

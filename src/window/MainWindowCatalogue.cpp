@@ -141,7 +141,8 @@ void MainWindow::createFanTable()
     // Row numbers of the unsorted result mean nothing to the user once the rows are sorted.
     tableView->verticalHeader()->hide();
     tableView->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    tableView->horizontalHeader()->setSortIndicator(CatalogueQueries::FanId, Qt::DescendingOrder);
+    // The header's sort indicator starts on column 0, the hidden id, descending: a fresh result
+    // is listed newest fan first until the user clicks a header.
     tableView->setSortingEnabled(true);
     connect(tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tableSelectionChanged);
@@ -175,7 +176,6 @@ void MainWindow::updateUI(QString query, bool keepParams)
         updateParams();
     cmpFanIds.clear();
     updateCmpTable();
-    techInfoStale = true;
 }
 
 // Points per characteristic curve.
@@ -226,7 +226,6 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         plot->removeFan(id.toInt());
     }
     updateCmpTable();
-    techInfoStale = true;
     if (tabWidget->currentIndex() == techInfoTabIndex)
         showTechInfo(techInfoTabIndex);
     plot->updatePlot();

@@ -22,9 +22,8 @@ void MainWindow::createTechInfo()
 
 void MainWindow::showTechInfo(int tabIndex)
 {
-    if (tabIndex != techInfoTabIndex || !techInfoStale)
+    if (tabIndex != techInfoTabIndex)
         return;
-    techInfoStale = false;
     QSqlQuery query(db);
     getTechInfoModels(query);
     QStringList models;

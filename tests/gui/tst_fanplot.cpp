@@ -105,6 +105,8 @@ private slots:
         QSignalSpy spy(&plot, &FanPlot::workingPointChanged),
             match(&plot, &FanPlot::matchRequested);
         QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(200, 150)); // on no fans
+        for (int axis = 0; axis < PlotAxis::Count; ++axis) // empty, each scale from 0 to 100
+            QVERIFY(plot.scaleDiv(axis) == QwtScaleDiv(0, 100, {}, {}, {0, 100}));
         plot.setLogScale(log);
         plot.setShowMarkers(false);
         // A hot fan blows thinner air; converted to 20 °C it is its 20 °C twin. Beside it: a
@@ -145,7 +147,12 @@ private slots:
             const QwtScaleMap map = widget->scaleDraw()->scaleMap();
             return QPointF(widget->y() + map.p1(), widget->y() + map.p2());
         };
-        QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2));
+        // Too small a plot has no room for the extra scales; they come back with the room.
+        plot.showNormal(), plot.resize(80, 40);
+        QTRY_VERIFY(!plot.scaleWidget(3)->isVisible());
+        plot.showMaximized();
+        QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2) && plot.scaleWidget(4)->isVisible());
+        QVERIFY(plot.scaleWidget(3)->font() == plot.scaleWidget(2)->font());
         // Per axis: the scale type, and the ticks and digits of its side (3 ticks on the left, 2
         // digits on top).
         plot.changeDivScale(QwtPlot::yLeft, 3);
@@ -197,20 +204,36 @@ private slots:
         const QString printed = QString::fromUtf8(text.readAllStandardOutput());
         for (const char* title : {"m³/h", "m³/s", "(20 °C)", "(400 °C)", "(600 °C)", "kW"})
             QVERIFY2(printed.contains(QString::fromUtf8(title)), title);
-        // On a tall page the plot is as high as the page is wide × its aspect: 200 × 0.5 = 100.
-        QImage image(200, 400, QImage::Format_RGB32);
+        // On a tall page the plot is as high as the page is wide × its aspect: 600 × 0.5 = 300;
+        // every scale on the page, none where the plot stands on screen.
+        QImage image(900, 1200, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        plot.printPlot(&painter, QRectF(0, 0, 200, 400));
+        plot.printPlot(&painter, QRectF(300, 0, 600, 1200));
         painter.end();
-        const auto inked = [&image](int top, int bottom) {
+        const auto inked = [&image](int left, int right, int top, int bottom) {
             for (int y = top; y < bottom; ++y)
-                for (int x = 0; x < image.width(); ++x)
+                for (int x = left; x < right; ++x)
                     if (image.pixel(x, y) != qRgb(255, 255, 255))
                         return true;
             return false;
         };
-        QVERIFY(inked(90, 101) && !inked(101, 400));
+        QVERIFY(inked(300, 900, 280, 301) && !inked(0, 900, 301, 1200) && !inked(0, 300, 0, 301));
+        // Left of the canvas, the three left scales' backbones (not the canvas's taller frame)
+        // span the same rows to a pixel.
+        QList<int> tops, bottoms;
+        for (int x = 300; x < 600; ++x) {
+            for (int y = 0, top = 0; y < 300; ++y) {
+                if (image.pixel(x, y) == qRgb(255, 255, 255))
+                    top = y + 1;
+                else if (y - top > 150 && y - top < 200 &&
+                         image.pixel(x, y + 1) == qRgb(255, 255, 255))
+                    tops << top, bottoms << y;
+            }
+        }
+        std::sort(tops.begin(), tops.end()), std::sort(bottoms.begin(), bottoms.end());
+        QVERIFY(tops.size() >= 3 && tops.last() - tops.first() <= 1 &&
+                bottoms.last() - bottoms.first() <= 1);
         // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
         plot.clearPlot();
