@@ -178,6 +178,11 @@ double FanCalculator::bisect(double Nust, double a, double b) const
     return (a + b) / 2.0;
 }
 
+double FanCalculator::temperatureFactor(double temperature)
+{
+    return (temperature + 273.0) / (20.0 + 273.0);
+}
+
 QString FanCalculator::equation(const QVector<double>& coefficients)
 {
     QString text;

@@ -48,9 +48,17 @@ public:
     int get_Id() const { return id; }
     double get_D() const { return D; }
     double get_nominal() const { return nominal; }
+    int get_rev() const { return rev; }
+    double get_power() const { return power; }
+    double get_phi_min() const { return phi_min; }
+    double get_phi_max() const { return phi_max; }
     QString get_P_label_left() const { return P_label_left; }
     QString get_P_label_right() const { return P_label_right; }
     QString get_Ncons_label_left() const { return Ncons_label_left; }
+
+    // Factor that converts pressure and power at a temperature (°C) to 20 °C: the ratio of the
+    // air densities at 20 °C and at that temperature.
+    static double temperatureFactor(double temperature);
 
 private:
     static double polynomial(const QVector<double>& coefficients, double phi);

@@ -1,13 +1,11 @@
 #include "PlotScales.h"
 
+#include "FanCalculator.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace PlotScales {
-
-namespace {
-const double referenceTemperature = 20.0;
-} // namespace
 
 bool isDrawable(double value, bool logarithmic)
 {
@@ -16,7 +14,7 @@ bool isDrawable(double value, bool logarithmic)
 
 double temperatureFactor(int temperature)
 {
-    return (temperature + 273.0) / (referenceTemperature + 273.0);
+    return FanCalculator::temperatureFactor(temperature);
 }
 
 Range applyMargins(double min, double max, double low, double high, bool logarithmic)
