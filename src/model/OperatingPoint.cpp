@@ -1,0 +1,135 @@
+#include "OperatingPoint.h"
+
+#include "FanCalculator.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Samples of the working range in which a crossing and the pressure peak are looked for; two
+// crossings closer than one sample apart may be missed.
+constexpr int scanSteps = 200;
+
+bool positive(double value)
+{
+    return std::isfinite(value) && value > 0.0;
+}
+
+bool aboveAbsoluteZero(double temperature)
+{
+    return std::isfinite(temperature) && temperature > -273.0;
+}
+
+// Where the pressure peaks between a and b, around the sampled peak; found by golden section only
+// where it matters, when phi, the point, lies between them.
+template<typename Pressure>
+double refinedPeak(const Pressure& pressure, double peak, double a, double b, double phi)
+{
+    if (phi <= a || phi >= b)
+        return peak;
+    const double golden = 0.6180339887498949;
+    for (int i = 0; i < 100 && b - a > 1e-9 * b; ++i) {
+        const double x1 = b - golden * (b - a), x2 = a + golden * (b - a);
+        if (pressure(x1) >= pressure(x2))
+            b = x2;
+        else
+            a = x1;
+    }
+    return (a + b) / 2.0;
+}
+
+} // namespace
+
+double OperatingPoint::systemPressure(double q, double dutyQ, double dutyP)
+{
+    const double ratio = q / dutyQ;
+    return dutyP * ratio * ratio;
+}
+
+OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, double dutyP,
+                                     double gasTemperature)
+{
+    const double lo = fan.get_phi_min();
+    const double hi = fan.get_phi_max();
+    if (!positive(dutyQ) || !positive(dutyP) || !aboveAbsoluteZero(gasTemperature) ||
+        !aboveAbsoluteZero(fan.get_temperature()) || !positive(fan.get_D()) ||
+        !positive(fan.get_nominal()) || fan.get_rev() <= 0 || !(lo >= 0.0) || !(lo < hi) ||
+        !std::isfinite(hi))
+        return {};
+
+    // The model's pressure and power are at the fan's rated temperature.
+    const double rated = FanCalculator::temperatureFactor(fan.get_temperature());
+    const double toGas = rated / FanCalculator::temperatureFactor(gasTemperature);
+    const auto pressure = [&](double phi) {
+        return fan.P(phi) * toGas;
+    };
+    const auto excess = [&](double phi, double p) {
+        return p - systemPressure(fan.Q(phi), dutyQ, dutyP);
+    };
+
+    // From phi_max down, the first change of sign brackets the crossing at the largest phi. The
+    // pressure peak is taken on the same samples, the leftmost of equal ones.
+    const double step = (hi - lo) / scanSteps;
+    double left = 0.0, right = 0.0, leftExcess = 0.0;
+    bool bracketed = false;
+    double previous = std::numeric_limits<double>::quiet_NaN();
+    double peak = hi, peakPressure = std::numeric_limits<double>::lowest();
+    for (int i = 0; i <= scanSteps; ++i) {
+        const double phi = i == scanSteps ? lo : hi - i * step;
+        const double p = pressure(phi);
+        if (p >= peakPressure) {
+            peak = phi;
+            peakPressure = p;
+        }
+        const double e = excess(phi, p);
+        if (!bracketed && (e == 0.0 || (std::isfinite(e) && std::isfinite(previous) &&
+                                        std::signbit(e) != std::signbit(previous)))) {
+            left = phi;
+            right = e == 0.0 ? phi : phi + step;
+            leftExcess = e;
+            bracketed = true;
+        }
+        previous = e;
+    }
+    if (!bracketed)
+        return {};
+    right = std::min(right, hi);
+
+    for (int i = 0; i < 100 && right - left > 1e-12 * right; ++i) {
+        const double middle = (left + right) / 2.0;
+        const double e = excess(middle, pressure(middle));
+        if (e == 0.0)
+            left = right = middle;
+        else if (std::signbit(e) == std::signbit(leftExcess))
+            left = middle;
+        else
+            right = middle;
+    }
+
+    OperatingPoint point;
+    point.phi = (left + right) / 2.0;
+    point.q = fan.Q(point.phi);
+    point.p = fan.P(point.phi) * toGas;
+    point.nRated = fan.Ncons(point.phi);
+    point.n = point.nRated * toGas;
+    point.n20 = point.nRated * rated;
+    // A curve without pressure or power there gives no point, nor a NaN in one.
+    if (!positive(point.q) || !positive(point.p) || !positive(point.n))
+        return {};
+    point.efficiency = point.phi * fan.psi_v(point.phi) / fan.lambda(point.phi) * 100.0;
+    point.stable = point.phi >= refinedPeak(pressure, peak, std::max(lo, peak - step),
+                                            std::min(hi, peak + step), point.phi) -
+                                    1e-6 * hi;
+
+    const double power = fan.get_power();
+    point.loadKnown = positive(power);
+    const double percent =
+        point.loadKnown ? 100.0 / power : std::numeric_limits<double>::quiet_NaN();
+    point.motorLoad = point.n * percent;
+    point.motorLoad20 = point.n20 * percent;
+    point.motorLoadRated = point.nRated * percent;
+    point.found = true;
+    return point;
+}

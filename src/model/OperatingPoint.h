@@ -1,0 +1,35 @@
+#pragma once
+
+class FanCalculator;
+
+// Where a fan runs on a system whose pressure grows with the square of the airflow through a
+// duty, at a gas temperature; a plain value that is empty when the fan has no such point.
+struct OperatingPoint
+{
+    bool found = false;
+    // At or right of the largest pressure of the working range; left of it the fan may surge.
+    bool stable = false;
+    // False when the motor power is not positive: the three loads are then NaN.
+    bool loadKnown = false;
+
+    double phi = 0.0;
+    double q = 0.0;          // m³/h
+    double p = 0.0;          // full pressure at the gas temperature, Pa
+    double n = 0.0;          // consumed power at the gas temperature, kW
+    double efficiency = 0.0; // %
+    double motorLoad = 0.0;  // % of the motor power
+    // The same point at 20 °C (a cold start) and at the fan's rated temperature.
+    double n20 = 0.0;
+    double motorLoad20 = 0.0;
+    double nRated = 0.0;
+    double motorLoadRated = 0.0;
+
+    // The duty is an airflow in m³/h and a full pressure in Pa at the gas temperature (°C). Of
+    // several crossings in the working range the one at the largest flow coefficient is taken;
+    // none, or input no fan or duty can have, gives a point not found.
+    static OperatingPoint solve(const FanCalculator& fan, double dutyQ, double dutyP,
+                                double gasTemperature = 20.0);
+
+    // The system's pressure at an airflow q, for a system through the duty.
+    static double systemPressure(double q, double dutyQ, double dutyP);
+};

@@ -1,0 +1,103 @@
+#include "FanCalculator.h"
+#include "OperatingPoint.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+namespace {
+
+const double pi2 = 9.869604401089358, pi4 = pi2 * pi2, unknown = std::nan("");
+// Not found: everything zero, nothing NaN.
+const QVector<double> none(11, 0.0);
+
+} // namespace
+
+// Every fan has D = 1 m, 600 rev/min, no dynamic pressure (b = c = 1e6), lambda = 0.2 + phi:
+// u = 10·π, so at 20 °C Q = π·u·900·phi = 9000π²·phi m³/h, P = 0.6·u²·psi = 60π²·psi Pa and
+// N = 0.6·π·u³/4000·lambda = 0.15π⁴·lambda kW. A duty (1800π², 60π²·0.2²·k) is a system
+// P = 60π²·k·phi², so the point solves psi(phi) = k·phi². Efficiency = phi·psi/lambda·100.
+class TestOperatingPoint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void solve_data()
+    {
+        QTest::addColumn<QVector<double>>("fan"); // psi = [0]·phi² + [1]·phi + [2]; temperature,
+                                                  // motor kW, phi_min, phi_max, D
+        QTest::addColumn<QVector<double>>("duty"); // Q, P, gas temperature
+        // phi, Q, P, N, efficiency, load, N and load at 20 °C, N and load at rated, stable
+        QTest::addColumn<QVector<double>>("expected");
+        const QVector<double> a{-5, 0, 1, 20, 10, 0.05, 0.4, 1}, system{1800 * pi2, 48 * pi2, 20};
+        // k = 20: 1 − 5·phi² = 20·phi², phi = 0.2, psi = 0.8, lambda = 0.4: the duty itself;
+        // N = 0.06π⁴ kW, 0.6π⁴ % of the 10 kW motor.
+        const double n = 0.06 * pi4, load = 0.6 * pi4;
+        QTest::newRow("at the duty")
+            << a << system
+            << QVector<double>{0.2, 1800 * pi2, 48 * pi2, n, 40, load, n, load, n, load, 1};
+        // 1.3 − 5·phi² = 20·phi²: phi = √0.052 = 0.2280351, Q = 9000π²·phi = 20255.54,
+        // psi = 20·0.052 = 1.04, P = 62.4π², N = 0.15π⁴·0.4280351 = 6.254176, efficiency =
+        // 0.2280351·1.04/0.4280351·100 = 55.40585; no motor power, so no loads.
+        const double n2 = 6.254176284;
+        QTest::newRow("same system, higher")
+            << QVector<double>{-5, 0, 1.3, 20, 0, 0.05, 0.4, 1} << system
+            << QVector<double>{0.2280350850, 20255.54471, 62.4 * pi2, n2, 55.40585263, unknown, n2,
+                               unknown,      n2,          unknown,    1};
+        // 0.5 − 5·phi² = 20·phi² at phi = 0.1414, left of phi_min: never extrapolated.
+        QTest::newRow("none in range")
+            << QVector<double>{-5, 0, 0.5, 20, 10, 0.15, 0.4, 1} << system << none;
+        // k = 90: 0.6 + 4·phi − 10·phi² = 90·phi², phi = (4 + √(16 + 240))/200 = 0.1, psi = 0.9,
+        // lambda = 0.3 (N = 0.045π⁴); the pressure peaks at phi = 0.2, right of the point.
+        const double n3 = 0.045 * pi4, load3 = 0.45 * pi4;
+        QTest::newRow("left of the peak")
+            << QVector<double>{-10, 4, 0.6, 20, 10, 0.05, 0.4, 1}
+            << QVector<double>{1800 * pi2, 216 * pi2, 20}
+            << QVector<double>{0.1, 900 * pi2, 54 * pi2, n3, 30, load3, n3, load3, n3, load3, 0};
+        // k = 5: −0.2 + 4·phi − 10·phi² = 5·phi² at phi = (4 ± 2)/30; the larger, 0.2, is the
+        // pressure peak itself, psi = 0.2.
+        QTest::newRow("two crossings")
+            << QVector<double>{-10, 4, -0.2, 20, 10, 0.05, 0.4, 1}
+            << QVector<double>{1800 * pi2, 12 * pi2, 20}
+            << QVector<double>{0.2, 1800 * pi2, 12 * pi2, n, 10, load, n, load, n, load, 1};
+        // A 400 °C fan at 300 °C: pressure and power at 300 °C are 293/573 of those at 20 °C, at
+        // 400 °C 293/673; the duty's pressure at 300 °C keeps k = 20, so phi = 0.2 as above.
+        const double hot = 293.0 / 573, rated = 293.0 / 673;
+        QTest::newRow("hot") << QVector<double>{-5, 0, 1, 400, 10, 0.05, 0.4, 1}
+                             << QVector<double>{1800 * pi2, 48 * pi2 * hot, 300}
+                             << QVector<double>{
+                                    0.2, 1800 * pi2, 48 * pi2 * hot, n * hot,      40, load * hot,
+                                    n,   load,       n * rated,      load * rated, 1};
+        QTest::newRow("D = 0") << QVector<double>{-5, 0, 1, 20, 10, 0.05, 0.4, 0} << system << none;
+        QTest::newRow("phi_min = phi_max")
+            << QVector<double>{-5, 0, 1, 20, 10, 0.4, 0.4, 1} << system << none;
+        QTest::newRow("NaN coefficient")
+            << QVector<double>{-5, unknown, 1, 20, 10, 0.05, 0.4, 1} << system << none;
+        QTest::newRow("no duty airflow") << a << QVector<double>{0, 48 * pi2, 20} << none;
+    }
+
+    void solve()
+    {
+        QFETCH(QVector<double>, fan);
+        QFETCH(QVector<double>, duty);
+        QFETCH(QVector<double>, expected);
+        const FanCalculator model("M", {}, {fan[0], fan[1], fan[2]}, {1.0, 0.2}, 1e6, 1e6, fan[7],
+                                  600, fan[4], int(fan[3]), 1.0, 600, 600.0, fan[5], fan[6], 1,
+                                  false, 0);
+        const OperatingPoint p = OperatingPoint::solve(model, duty[0], duty[1], duty[2]);
+        QCOMPARE(p.found, expected != none);
+        QCOMPARE(p.loadKnown, p.found && !std::isnan(expected[5]));
+        const QVector<double> actual{
+            p.phi,           p.q,   p.p,           p.n,      p.efficiency,
+            p.motorLoad,     p.n20, p.motorLoad20, p.nRated, p.motorLoadRated,
+            double(p.stable)};
+        for (int i = 0; i < actual.size(); ++i) {
+            const double e = expected[i], v = actual[i];
+            QVERIFY2(std::isnan(e) ? std::isnan(v) : std::abs(v - e) <= 1e-6 * std::abs(e),
+                     qPrintable(QString("value %1: %2, not %3").arg(i).arg(v, 0, 'g', 10).arg(e)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestOperatingPoint)
+#include "tst_operatingpoint.moc"
