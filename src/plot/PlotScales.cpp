@@ -12,11 +12,6 @@ bool isDrawable(double value, bool logarithmic)
     return std::isfinite(value) && (!logarithmic || value > 0.0);
 }
 
-double temperatureFactor(int temperature)
-{
-    return FanCalculator::temperatureFactor(temperature);
-}
-
 Range applyMargins(double min, double max, double low, double high, bool logarithmic)
 {
     if (!(min <= max)) // no drawable data on this axis
@@ -92,8 +87,8 @@ std::array<Range, 6> axisRanges(Range flow, Range pressure, Range power, const M
     const Range q = applyMargins(flow.lo, flow.hi, margins.left, margins.right, logarithmic);
     const Range p =
         applyMargins(pressure.lo, pressure.hi, margins.bottom, margins.top, logarithmic);
-    const double factor400 = temperatureFactor(400);
-    const double factor600 = temperatureFactor(600);
+    const double factor400 = FanCalculator::temperatureFactor(400);
+    const double factor600 = FanCalculator::temperatureFactor(600);
     return {q,
             Range{q.lo / 3600.0, q.hi / 3600.0},
             p,

@@ -26,9 +26,6 @@ struct Margins
 // Whether a value has a place on a linear or logarithmic scale.
 bool isDrawable(double value, bool logarithmic);
 
-// Factor that converts pressure and power at a fan's rated temperature to 20 °C (the model's).
-double temperatureFactor(int temperature);
-
 // A data range from min to max widened by a low and a high margin; a range with no data
 // (min > max) becomes the initial 0 or 1 to 100.
 Range applyMargins(double min, double max, double low, double high, bool logarithmic);

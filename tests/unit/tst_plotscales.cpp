@@ -1,3 +1,4 @@
+#include "FanCalculator.h"
 #include "FanCurveItems.h"
 #include "FanScaleDraw.h"
 #include "PlotOptions.h"
@@ -64,7 +65,7 @@ private slots:
             QList<double> r =
                 f == "ticks"    ? PlotScales::arrangeTicks(a[0], a[1], int(a[2]), log)
                 : f == "axes"   ? QList<double>()
-                : f == "heat"   ? QList<double>{PlotScales::temperatureFactor(int(a[0]))}
+                : f == "heat"   ? QList<double>{FanCalculator::temperatureFactor(a[0])}
                 : f == "meet"   ? QList<double>{double(FanCurveItems::labelsMeet(a[0], a[1], a[2]))}
                 : f == "digits" ? QList<double>{FanScaleDraw::prettify(a[0], 2)}
                                 : QList<double>{x.lo, x.hi};
