@@ -482,6 +482,49 @@
     </message>
 </context>
 <context>
+    <name>DutyColumns</name>
+    <message>
+        <source>Q at duty, m³/h</source>
+        <translation>Q в рабочей точке, м³/ч</translation>
+    </message>
+    <message>
+        <source>P at duty, Pa</source>
+        <translation>P в рабочей точке, Па</translation>
+    </message>
+    <message>
+        <source>N at duty, kW</source>
+        <translation>N в рабочей точке, кВт</translation>
+    </message>
+    <message>
+        <source>Efficiency at duty, %</source>
+        <translation>КПД в рабочей точке, %</translation>
+    </message>
+    <message>
+        <source>Motor load, %</source>
+        <translation>Загрузка двигателя, %</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Устойчивая работа</translation>
+    </message>
+    <message>
+        <source>N at rated temperature, kW</source>
+        <translation>N при расчётной температуре, кВт</translation>
+    </message>
+    <message>
+        <source>Motor load at rated temperature, %</source>
+        <translation>Загрузка двигателя при расчётной температуре, %</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source>Dn</source>
