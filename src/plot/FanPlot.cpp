@@ -184,7 +184,9 @@ void FanPlot::updatePlot()
     }
 
     auto* grid = new QwtPlotGrid;
-    grid->setPen(QPen(QBrush(Qt::gray), 1.0, Qt::DotLine, Qt::SquareCap, Qt::BevelJoin));
+    QPen gridPen(Qt::gray); // one unit wide, square caps and bevel joins
+    gridPen.setStyle(Qt::DotLine);
+    grid->setPen(gridPen);
     grid->attach(this);
 
     if (point->isShown())
