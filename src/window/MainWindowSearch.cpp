@@ -32,7 +32,6 @@ void MainWindow::createSearch()
     searchEdit = new QLineEdit;
     searchEdit->setObjectName(QStringLiteral("searchEdit"));
     searchEdit->setMinimumWidth(200);
-    searchEdit->setClearButtonEnabled(true);
     layout->addWidget(searchEdit);
     menuBar()->setCornerWidget(corner, Qt::TopRightCorner);
     connect(searchEdit, &QLineEdit::returnPressed, this, &MainWindow::searchInitiated);

@@ -175,7 +175,7 @@ private slots:
         // A point set by matching is drawn with the next redraw; its lines reach beyond the
         // scales' ends, twice as far, but not below 0.00001.
         // Airflow 0 has no place on a log scale: only the pressure's line.
-        const QPointF point = log ? QPointF(0, 500) : QPointF(12500, 850.5678);
+        const QPointF point = log ? QPointF(0, 500) : QPointF(12500.4375, 850.5678);
         plot.setWorkingPoint(point.x(), point.y());
         plot.updatePlot();
         const double x0 = std::max(2 * b[0] - b[1], 1e-5), y0 = std::max(2 * b[4] - b[5], 1e-5);
@@ -185,8 +185,8 @@ private slots:
                 items(plot, QwtPlotItem::Rtti_PlotMarker).filter(QRegularExpression("^#a|Q:")),
             (log ? QStringList{across} // and the point's cross and label
                  : QStringList{across, "#000000-- " + numbers({point.x(), y0, point.x(), 2 * b[5]}),
-                               "#a349a4 #000000 12500 850.568 2",
-                               "Q: 12\u00a0500 m³/h\nP: 850,568 Pa #ffffa0 12500 850.568 10"}));
+                               "#a349a4 #000000 12500.4 850.568 2",
+                               "Q: 12\u00a0500,4 m³/h\nP: 850,568 Pa #ffffa0 12500.4 850.568 10"}));
         QTemporaryDir dir; // the printed page holds the plot with every scale's title
         QPrinter printer;
         printer.setOutputFileName(dir.filePath("plot.pdf"));
