@@ -80,7 +80,10 @@ class TestFanPlot : public QObject
     std::unique_ptr<MainWindow> window;
 private slots:
     void initTestCase() { QVERIFY(catalogue.build(TestCatalogue::smallContent())); }
-    void cleanup() { window.reset(), QFile::remove(ini); }
+    void cleanup()
+    {
+        window.reset(), QFile::remove(ini), QFile::remove(catalogue.folder() + "vortel.ini");
+    }
     void init()
     {
         QLocale::setDefault(QLocale::c());
@@ -260,6 +263,63 @@ private slots:
         QTRY_COMPARE(menu->isVisible(), log);
         menu->actions().first()->trigger();
         QCOMPARE(match.count(), 1);
+    }
+
+    // The switches on a working point: each fan's operating point lies on its pressure curve and
+    // on the system's (both read between their samples); the efficiency scale prints only when on;
+    // both switches come back after a restart.
+    void analysis()
+    {
+        FanPlot* plot = window->fanPlot();
+        auto *points = window->findChild<QCheckBox*>("OperatingPoints"),
+             *efficiency = window->findChild<QCheckBox*>("Efficiency");
+        const auto printed = [plot] {
+            QTemporaryDir dir;
+            QPrinter printer;
+            printer.setOutputFileName(dir.filePath("plot.pdf"));
+            plot->printPlot(&printer, nullptr);
+            QProcess text;
+            text.start("pdftotext", {printer.outputFileName(), "-"});
+            return text.waitForFinished(10000) && text.readAllStandardOutput().contains("η, %");
+        };
+        const auto at = [](const QwtPlotCurve* curve, double x) { // linear between samples
+            int i = 1;
+            while (i + 1 < int(curve->dataSize()) && curve->sample(i).x() < x)
+                ++i;
+            const QPointF a = curve->sample(i - 1), b = curve->sample(i);
+            return a.y() + (x - a.x()) / (b.x() - a.x()) * (b.y() - a.y());
+        };
+        for (FanCalculator f : {fan(1), fan(2, 20, 3000)})
+            plot->addFan(f);
+        plot->setWorkingPoint(4000, 600);
+        points->click(), efficiency->click();
+        QwtPlotCurve *pressure[2] = {}, *system = nullptr;
+        for (QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+            auto* curve = static_cast<QwtPlotCurve*>(item);
+            if (curve->pen().style() == Qt::DashDotLine)
+                system = curve;
+            else if (curve->pen().style() == Qt::SolidLine && curve->pen().width() == 2)
+                pressure[curve->pen().color() == Qt::red ? 0 : 1] = curve;
+        }
+        QStringList found; // the fans' points: on their own pressure curve and on the system's
+        for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotMarker)) {
+            const auto* marker = static_cast<const QwtPlotMarker*>(item);
+            if (!marker->symbol() || marker->symbol()->style() != QwtSymbol::Ellipse)
+                continue;
+            const QPointF p = marker->value();
+            const bool red = marker->symbol()->brush().color() == Qt::red;
+            found << QString("%1%2%3")
+                         .arg(red ? "red" : "blue")
+                         .arg(qAbs(at(pressure[red ? 0 : 1], p.x()) / p.y() - 1) < 5e-3)
+                         .arg(qAbs(at(system, p.x()) / p.y() - 1) < 5e-3);
+        }
+        QCOMPARE(found, QStringList({"red11", "blue11"}));
+        QVERIFY(plot->findChild<QwtScaleWidget*>("FanPlotAxisEfficiency") && printed());
+        efficiency->click();
+        QVERIFY(!printed());
+        efficiency->click(), window->close(), init(); // a restart
+        QVERIFY(window->findChild<QCheckBox*>("OperatingPoints")->isChecked() &&
+                window->fanPlot()->isShowingEfficiency());
     }
 
     // What a user sees after typing "Name=value" into a spin box, turning a slider's wheel by
