@@ -28,6 +28,11 @@
         <comment>Plot</comment>
         <translation>Подбор по рабочей точке</translation>
     </message>
+    <message>
+        <source>η, %</source>
+        <comment>Plot</comment>
+        <translation>η, %</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -366,6 +371,14 @@
         <source>&amp;Options</source>
         <translation>&amp;Настройки</translation>
     </message>
+    <message>
+        <source>Operating points</source>
+        <translation>Рабочие точки</translation>
+    </message>
+    <message>
+        <source>Efficiency</source>
+        <translation>КПД</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>
@@ -522,6 +535,19 @@
     <message>
         <source>no</source>
         <translation>нет</translation>
+    </message>
+</context>
+<context>
+    <name>OperatingPointItems</name>
+    <message>
+        <source>Q: %1 m³/h
+P: %2 Pa
+N: %3 kW
+η: %4 %</source>
+        <translation>Q: %1 м³/ч
+P: %2 Па
+N: %3 кВт
+η: %4 %</translation>
     </message>
 </context>
 <context>

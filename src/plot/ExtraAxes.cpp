@@ -32,6 +32,23 @@ ExtraAxes::ExtraAxes(QwtPlot* plot)
         extras.append(extra);
     }
     layout->setExtraAxes(extras);
+
+    const QwtScaleWidget* right = plot->axisWidget(QwtPlot::yRight);
+    efficiency = new QwtScaleWidget(QwtScaleDraw::RightScale, plot);
+    efficiency->setObjectName(QStringLiteral("FanPlotAxisEfficiency"));
+    efficiency->setFont(right->font());
+    efficiency->setMargin(right->margin());
+    efficiency->setSpacing(right->spacing());
+    efficiency->setTitle(right->title());
+    efficiency->hide();
+}
+
+void ExtraAxes::setEfficiencyShown(bool shown)
+{
+    layout->setRightAxes(shown ? QVector<QwtScaleWidget*>{efficiency} : QVector<QwtScaleWidget*>{});
+    if (!shown)
+        efficiency->hide();
+    plot->updateLayout();
 }
 
 QwtScaleWidget* ExtraAxes::scaleWidget(int axis) const
@@ -107,8 +124,16 @@ void ExtraAxes::alignVerticalAxes()
 {
     // Qwt leaves room below the lowest label of a vertical axis for its digits only, which cuts
     // off the tail of a decimal comma; half a line more keeps it whole.
+    // The same for the right axis and the efficiency scale beside it.
     QwtScaleWidget* right = plot->axisWidget(QwtPlot::yRight);
-    right->setMinBorderDist(0, (QFontMetrics(right->font()).height() + 1) / 2);
+    int rightStart = 0;
+    int rightEnd = (QFontMetrics(right->font()).height() + 1) / 2;
+    for (int i = 0; i < layout->rightAxisCount(); ++i) {
+        const QPair<int, int> extraDist = borderHint(layout->rightAxis(i));
+        rightStart = std::max(rightStart, extraDist.first);
+        rightEnd = std::max(rightEnd, extraDist.second);
+    }
+    right->setMinBorderDist(rightStart, rightEnd);
     const QPair<int, int> rightDist = borderHint(right);
     right->setBorderDist(rightDist.first, rightDist.second);
 
@@ -127,20 +152,27 @@ void ExtraAxes::alignVerticalAxes()
     left->setBorderDist(leftDist.first, leftDist.second);
 }
 
+// Each beside its side's axis, with that axis's border distances; too small a plot leaves them no
+// room.
+static void placeBeside(const QwtPlot* plot, QwtScaleWidget* extra, const QRectF& place,
+                        const QwtScaleWidget* axis)
+{
+    const QRect rect = place.toRect();
+    if (!rect.isValid()) {
+        extra->hide();
+        return;
+    }
+    extra->setBorderDist(axis->startBorderDist(), axis->endBorderDist());
+    extra->setGeometry(rect);
+    if (!extra->isVisibleTo(plot))
+        extra->show();
+}
+
 void ExtraAxes::place()
 {
-    // The plot keeps its left axis; too small a plot leaves the extras no room.
-    const QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
-    for (int i = 0; i < extras.size(); ++i) {
-        QwtScaleWidget* extra = extras.at(i);
-        const QRect rect = layout->extraAxisRect(i).toRect();
-        if (!rect.isValid()) {
-            extra->hide();
-            continue;
-        }
-        extra->setBorderDist(left->startBorderDist(), left->endBorderDist());
-        extra->setGeometry(rect);
-        if (!extra->isVisibleTo(plot))
-            extra->show();
-    }
+    for (int i = 0; i < extras.size(); ++i)
+        placeBeside(plot, extras.at(i), layout->extraAxisRect(i), plot->axisWidget(QwtPlot::yLeft));
+    for (int i = 0; i < layout->rightAxisCount(); ++i)
+        placeBeside(plot, layout->rightAxis(i), layout->rightAxisRect(i),
+                    plot->axisWidget(QwtPlot::yRight));
 }

@@ -12,7 +12,7 @@ class QwtScaleWidget;
 
 // The six shown axes of the fan plot by number: Qwt's own axis on each side and, beyond Qwt 6.1's
 // one axis per side, scale widgets of our own for the 400 °C and 600 °C pressure, placed by
-// FanPlotLayout beside the left axis.
+// FanPlotLayout beside the left axis; and, shown on demand beside the right axis, the efficiency.
 class ExtraAxes
 {
 public:
@@ -28,7 +28,12 @@ public:
     void setScaleDraw(int axis, QwtScaleDraw* draw);
     void setScaleEngine(int axis, bool logarithmic);
 
-    // Before Qwt lays out the plot: border distances that give all left axes one scale length.
+    // The efficiency scale, outside the numbered axes; hidden it takes no room.
+    QwtScaleWidget* efficiencyScale() const { return efficiency; }
+    void setEfficiencyShown(bool shown);
+
+    // Before Qwt lays out the plot: border distances that give all axes of a side one scale
+    // length.
     void alignVerticalAxes();
     // After it: the extra axes where the layout put them.
     void place();
@@ -37,5 +42,6 @@ private:
     QwtPlot* plot = nullptr;
     FanPlotLayout* layout = nullptr;
     QVector<QwtScaleWidget*> extras;
+    QwtScaleWidget* efficiency = nullptr;
     const QVector<PlotAxisId> axisList;
 };

@@ -1,9 +1,11 @@
 #include "FanPlot.h"
 
+#include "EfficiencyCurves.h"
 #include "ExtraAxes.h"
 #include "FanCurveItems.h"
 #include "FanPlotRenderer.h"
 #include "FanScaleDraw.h"
+#include "OperatingPointItems.h"
 #include "PlotOptions.h"
 #include "WorkingPoint.h"
 
@@ -46,6 +48,10 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
 
     point = new WorkingPoint(this, xAxis.pos, pAxis.pos);
     connect(point, &WorkingPoint::changed, this, &FanPlot::workingPointChanged);
+    operatingPoints = std::make_unique<OperatingPointItems>(this, xAxis.pos, pAxis.pos);
+    connect(point, &WorkingPoint::changed, this, &FanPlot::moveOperatingPoints);
+    axes->efficiencyScale()->setTitle(tr("η, %", "Plot"));
+    tuneEfficiencyScale();
 
     QWidget* plotCanvas = canvas();
     plotCanvas->setMouseTracking(true);
@@ -150,6 +156,7 @@ void FanPlot::updatePlot()
     }
     detachItems(QwtPlotItem::Rtti_PlotItem, true);
     point->forget();
+    operatingPoints->forget();
 
     const PlotScales::Range none{std::numeric_limits<double>::max(),
                                  std::numeric_limits<double>::lowest()};
@@ -189,6 +196,11 @@ void FanPlot::updatePlot()
     grid->setPen(gridPen);
     grid->attach(this);
 
+    for (int i = 0; showEfficiency && i < fanList.size(); ++i)
+        EfficiencyCurves::attach(this, fanList.at(i), colours.at(i % colours.size()), logScale,
+                                 xAxis.pos, nAxis.pos);
+    if (showOperatingPoints && point->isShown())
+        operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale);
     if (point->isShown())
         point->attach(logScale);
     replot();
@@ -200,6 +212,7 @@ void FanPlot::clearPlot()
     // The point's items go with the rest; the point comes back with the next plot that has fans.
     detachItems(QwtPlotItem::Rtti_PlotItem, true);
     point->forget();
+    operatingPoints->forget();
     replot();
 }
 
@@ -232,6 +245,31 @@ void FanPlot::drawAxes()
         PlotScales::axisRanges(flowRange, pressureRange, powerRange, dataMargins, logScale);
     for (int axis = 0; axis < int(ranges.size()); ++axis)
         tuneAxis(axis, ranges[axis].lo, ranges[axis].hi);
+    tuneEfficiencyScale();
+}
+
+void FanPlot::tuneEfficiencyScale()
+{
+    // Linear from 0 to 100 %, with the power axis's ticks and digits, so that its ticks meet the
+    // power ticks on a linear scale.
+    QwtScaleWidget* scale = axes->efficiencyScale();
+    const int power = PlotAxis::Power;
+    scale->setScaleDiv(QwtScaleDiv(
+        0.0, 100.0, {}, {}, PlotScales::arrangeTicks(0, 100, axisTicks.value(power), false)));
+    scale->setScaleDraw(new FanScaleDraw(axisDigits.value(power), &numberLocale));
+}
+
+void FanPlot::setShowEfficiency(bool on)
+{
+    showEfficiency = on;
+    axes->setEfficiencyShown(on);
+}
+
+void FanPlot::moveOperatingPoints()
+{
+    operatingPoints->remove();
+    if (showOperatingPoints && !fanList.isEmpty())
+        operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale);
 }
 
 void FanPlot::tuneAxis(int axis, double lo, double hi)

@@ -16,6 +16,7 @@
 
 class ExtraAxes;
 class FanPlotRenderer;
+class OperatingPointItems;
 class PlotOptions;
 class QMenu;
 class QPainter;
@@ -60,6 +61,12 @@ public:
     void setOptions(const PlotOptions& options);
     bool isLogScale() const { return logScale; }
     bool isShowingMarkers() const { return showMarkers; }
+    // Where each fan runs on a system through the working point, while one is shown.
+    void setShowOperatingPoints(bool on) { showOperatingPoints = on; }
+    bool isShowingOperatingPoints() const { return showOperatingPoints; }
+    // Each fan's efficiency on a scale of its own beside the power axis; the scale at once.
+    void setShowEfficiency(bool on);
+    bool isShowingEfficiency() const { return showEfficiency; }
     // Left, top, right and bottom margins as fractions of the data range.
     QMarginsF margins() const
     {
@@ -99,6 +106,9 @@ public slots:
 private:
     void drawAxes();
     void tuneAxis(int axis, double lo, double hi);
+    void tuneEfficiencyScale();
+    // Follows a working point picked or set between redraws.
+    void moveOperatingPoints();
 
     QVector<FanCalculator> fanList;
     QVector<QColor> colours;
@@ -115,6 +125,8 @@ private:
     QVector<int> axisDigits;
     bool logScale = false;
     bool showMarkers = false;
+    bool showOperatingPoints = false;
+    bool showEfficiency = false;
     PlotScales::Margins dataMargins{0.05, 0.05, 0.05, 0.05};
 
     FanPlotRenderer* renderer = nullptr;
@@ -128,4 +140,5 @@ private:
     QMenu* contextMenu = nullptr;
     WorkingPoint* point = nullptr;
     std::unique_ptr<ExtraAxes> axes;
+    std::unique_ptr<OperatingPointItems> operatingPoints;
 };

@@ -10,38 +10,52 @@ void FanPlotLayout::setExtraAxes(const QVector<QwtScaleWidget*>& axes)
     invalidate();
 }
 
-int FanPlotLayout::extraAxisDim(int index) const
+void FanPlotLayout::setRightAxes(const QVector<QwtScaleWidget*>& axes)
 {
-    const QwtScaleWidget* axis = extraAxes.at(index);
+    rightAxes = axes;
+    invalidate();
+}
+
+int FanPlotLayout::axisDim(const QwtScaleWidget* axis)
+{
     // Titles are short: like the base layout, measure them unwrapped.
     return axis->dimForLength(QWIDGETSIZE_MAX, axis->font());
 }
 
-int FanPlotLayout::extraWidth() const
+int FanPlotLayout::sideWidth(const QVector<QwtScaleWidget*>& axes) const
 {
     int width = 0;
-    for (int i = 0; i < extraAxes.size(); ++i)
-        width += extraAxisDim(i) + spacing();
+    for (const QwtScaleWidget* axis : axes)
+        width += axisDim(axis) + spacing();
     return width;
+}
+
+QVector<QRectF> FanPlotLayout::besides(const QVector<QwtScaleWidget*>& axes, const QRectF& axis,
+                                       double x, int direction) const
+{
+    QVector<QRectF> rects;
+    for (const QwtScaleWidget* extra : axes) {
+        const int dim = axisDim(extra);
+        x += direction * spacing();
+        rects.append(QRectF(direction < 0 ? x - dim : x, axis.top(), dim, axis.height()));
+        x += direction * dim;
+    }
+    return rects;
 }
 
 void FanPlotLayout::activate(const QwtPlot* plot, const QRectF& plotRect, Options options)
 {
-    extraRects.fill(QRectF(), extraAxes.size());
-    QwtPlotLayout::activate(plot, plotRect.adjusted(extraWidth(), 0, 0, 0), options);
+    QwtPlotLayout::activate(
+        plot, plotRect.adjusted(sideWidth(extraAxes), 0, -sideWidth(rightAxes), 0), options);
 
-    // Same top and height as the left axis, so that equal border distances give equal maps.
     const QRectF left = scaleRect(QwtPlot::yLeft);
-    double right = left.left();
-    for (int i = 0; i < extraAxes.size(); ++i) {
-        const int dim = extraAxisDim(i);
-        right -= spacing();
-        extraRects[i] = QRectF(right - dim, left.top(), dim, left.height());
-        right -= dim;
-    }
+    extraRects = besides(extraAxes, left, left.left(), -1);
+    const QRectF right = scaleRect(QwtPlot::yRight);
+    rightRects = besides(rightAxes, right, right.right(), 1);
 }
 
 QSize FanPlotLayout::minimumSizeHint(const QwtPlot* plot) const
 {
-    return QwtPlotLayout::minimumSizeHint(plot) + QSize(extraWidth(), 0);
+    return QwtPlotLayout::minimumSizeHint(plot) +
+           QSize(sideWidth(extraAxes) + sideWidth(rightAxes), 0);
 }

@@ -15,32 +15,41 @@ void FanPlotRenderer::renderScale(const QwtPlot* plot, QPainter* painter, int ax
                                   int endDist, int baseDist, const QRectF& scaleRect) const
 {
     QwtPlotRenderer::renderScale(plot, painter, axisId, startDist, endDist, baseDist, scaleRect);
-    if (axisId != QwtPlot::yLeft)
+    if (axisId != QwtPlot::yLeft && axisId != QwtPlot::yRight)
         return;
     const auto* layout = dynamic_cast<const FanPlotLayout*>(plot->plotLayout());
     if (!layout)
         return;
     // The layout was just activated for this rendering: its extra rectangles belong to it, and the
-    // extra axes share the left axis's border distances.
-    for (int i = 0; i < layout->extraAxisCount(); ++i)
-        renderLeftScale(layout->extraAxis(i), painter, startDist, endDist,
-                        layout->extraAxis(i)->margin(), layout->extraAxisRect(i));
+    // extra axes share their side's axis's border distances.
+    if (axisId == QwtPlot::yLeft) {
+        for (int i = 0; i < layout->extraAxisCount(); ++i)
+            renderExtraScale(layout->extraAxis(i), painter, startDist, endDist,
+                             layout->extraAxis(i)->margin(), layout->extraAxisRect(i));
+    } else {
+        for (int i = 0; i < layout->rightAxisCount(); ++i)
+            renderExtraScale(layout->rightAxis(i), painter, startDist, endDist,
+                             layout->rightAxis(i)->margin(), layout->rightAxisRect(i));
+    }
 }
 
-void FanPlotRenderer::renderLeftScale(QwtScaleWidget* axis, QPainter* painter, int startDist,
-                                      int endDist, int baseDist, const QRectF& scaleRect)
+void FanPlotRenderer::renderExtraScale(QwtScaleWidget* axis, QPainter* painter, int startDist,
+                                       int endDist, int baseDist, const QRectF& scaleRect)
 {
     if (scaleRect.isEmpty())
         return;
     painter->save();
 
-    axis->drawTitle(painter, QwtScaleDraw::LeftScale, scaleRect);
+    QwtScaleDraw* scaleDraw = axis->scaleDraw();
+    const QwtScaleDraw::Alignment alignment = scaleDraw->alignment();
+    axis->drawTitle(painter, alignment, scaleRect);
 
     painter->setFont(axis->font());
-    QwtScaleDraw* scaleDraw = axis->scaleDraw();
     const QPointF oldPos = scaleDraw->pos();
     const double oldLength = scaleDraw->length();
-    scaleDraw->move(scaleRect.right() - 1.0 - baseDist, scaleRect.y() + startDist);
+    const double x = alignment == QwtScaleDraw::LeftScale ? scaleRect.right() - 1.0 - baseDist
+                                                          : scaleRect.left() + baseDist;
+    scaleDraw->move(x, scaleRect.y() + startDist);
     scaleDraw->setLength(scaleRect.height() - startDist - endDist);
 
     QPalette palette = axis->palette();

@@ -4,7 +4,7 @@
 
 class QwtScaleWidget;
 
-// Plot renderer that also draws the extra left axes of a FanPlotLayout beside the left axis.
+// Plot renderer that also draws the extra axes of a FanPlotLayout beside the left and right axes.
 class FanPlotRenderer : public QwtPlotRenderer
 {
     Q_OBJECT
@@ -17,6 +17,6 @@ public:
                      int baseDist, const QRectF& scaleRect) const override;
 
 private:
-    static void renderLeftScale(QwtScaleWidget* axis, QPainter* painter, int startDist, int endDist,
-                                int baseDist, const QRectF& scaleRect);
+    static void renderExtraScale(QwtScaleWidget* axis, QPainter* painter, int startDist,
+                                 int endDist, int baseDist, const QRectF& scaleRect);
 };

@@ -20,6 +20,7 @@ class FanTableModel;
 class FanPlot;
 class MatchingWidget;
 class OptionsDialog;
+class QCheckBox;
 class QGroupBox;
 class QLineEdit;
 class QListWidgetItem;
@@ -192,6 +193,9 @@ private:
     QSplitter* treeParamSplitter = nullptr;
     QSplitter* tabsTableSplitter = nullptr;
     QPlainTextEdit* helpView = nullptr;
+    // The plot's analysis switches, kept in the "Analysis" settings group.
+    QCheckBox* operatingPointsBox = nullptr;
+    QCheckBox* efficiencyBox = nullptr;
 
     // Search.
     QLineEdit* searchEdit = nullptr;

@@ -8,6 +8,7 @@
 #include "ScreenPlacement.h"
 #include "StartPage.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDataStream>
 #include <QDesktopServices>
@@ -23,6 +24,7 @@
 #include <QTableView>
 #include <QTreeWidget>
 #include <QUrl>
+#include <QVBoxLayout>
 
 #include <cstdio>
 
@@ -34,6 +36,9 @@ const QString windowStateKey = QStringLiteral("WindowState");
 const QString geometryKey = QStringLiteral("Geometry");
 const QString treeSplitterKey = QStringLiteral("TreeParamHorSplitterState");
 const QString tableSplitterKey = QStringLiteral("TabsTableVerSplitterState");
+const QString analysisGroup = QStringLiteral("Analysis");
+const QString operatingPointsKey = QStringLiteral("OperatingPoints");
+const QString efficiencyKey = QStringLiteral("Efficiency");
 
 // QSplitter::restoreState trusts the size count it reads and reserves that much memory first;
 // a damaged settings file could ask for gigabytes. A saved state lists one size per widget.
@@ -68,7 +73,30 @@ void MainWindow::createTabs()
     treeParamSplitter->addWidget(filterBox);
     tabWidget->addTab(treeParamSplitter, tr("Selection"));
     auto* plotPage = new QWidget;
-    auto* plotLayout = new QHBoxLayout(plotPage);
+    auto* plotLayout = new QVBoxLayout(plotPage);
+    auto* switches = new QHBoxLayout;
+    operatingPointsBox = new QCheckBox(tr("Operating points"));
+    operatingPointsBox->setObjectName(QStringLiteral("OperatingPoints"));
+    efficiencyBox = new QCheckBox(tr("Efficiency"));
+    efficiencyBox->setObjectName(QStringLiteral("Efficiency"));
+    settings->beginGroup(analysisGroup);
+    operatingPointsBox->setChecked(settings->value(operatingPointsKey, false).toBool());
+    efficiencyBox->setChecked(settings->value(efficiencyKey, false).toBool());
+    settings->endGroup();
+    plot->setShowOperatingPoints(operatingPointsBox->isChecked());
+    plot->setShowEfficiency(efficiencyBox->isChecked());
+    connect(operatingPointsBox, &QCheckBox::toggled, plot, [this](bool on) {
+        plot->setShowOperatingPoints(on);
+        plot->updatePlot();
+    });
+    connect(efficiencyBox, &QCheckBox::toggled, plot, [this](bool on) {
+        plot->setShowEfficiency(on);
+        plot->updatePlot();
+    });
+    switches->addWidget(operatingPointsBox);
+    switches->addWidget(efficiencyBox);
+    switches->addStretch();
+    plotLayout->addLayout(switches);
     plotLayout->addWidget(plot);
     tabWidget->addTab(plotPage, tr("Plot"));
     tabWidget->addTab(comparison, tr("Comparison"));
@@ -222,6 +250,10 @@ void MainWindow::closeEvent(QCloseEvent* event)
     settings->setValue(treeSplitterKey,
                        treeSplitterDefaultPending ? QByteArray() : treeParamSplitter->saveState());
     saveMatchingValues();
+    settings->endGroup();
+    settings->beginGroup(analysisGroup);
+    settings->setValue(operatingPointsKey, operatingPointsBox->isChecked());
+    settings->setValue(efficiencyKey, efficiencyBox->isChecked());
     settings->endGroup();
     optionsDialog->saveSettings(settings);
 

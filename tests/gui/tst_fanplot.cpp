@@ -262,6 +262,56 @@ private slots:
         QCOMPARE(match.count(), 1);
     }
 
+    // The switches on a working point: each fan's operating point lies on its pressure curve and
+    // on the system's; the efficiency scale prints only when on; both switches survive a restart.
+    void analysis()
+    {
+        FanPlot* plot = window->fanPlot();
+        auto *points = window->findChild<QCheckBox*>("OperatingPoints"),
+             *efficiency = window->findChild<QCheckBox*>("Efficiency");
+        const auto printed = [this, plot] {
+            QPrinter printer;
+            printer.setOutputFileName(catalogue.folder() + "plot.pdf");
+            plot->printPlot(&printer, nullptr);
+            QProcess text;
+            text.start("pdftotext", {printer.outputFileName(), "-"});
+            return text.waitForFinished(10000) && text.readAllStandardOutput().contains("η, %");
+        };
+        FanCalculator fans[2] = {fan(1), fan(2, 20, 3000)};
+        plot->addFan(fans[0]), plot->addFan(fans[1]), plot->setWorkingPoint(4000, 600);
+        points->click(), efficiency->click();
+        // On the system P = 600 Pa × (Q / 4000 m³/h)²: its curve's samples and each fan's point,
+        // which lies on its fan's curve too.
+        const auto onSystem = [](QPointF p) {
+            return qAbs(600 * p.x() * p.x() / 16e6 / p.y() - 1) < 1e-6;
+        };
+        QStringList found;
+        for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+            const auto* curve = static_cast<const QwtPlotCurve*>(item);
+            if (curve->pen().style() == Qt::DashDotLine)
+                found << QString("system %1")
+                             .arg(onSystem(curve->sample(0)) && onSystem(curve->sample(77)));
+        }
+        for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotMarker)) {
+            const auto* marker = static_cast<const QwtPlotMarker*>(item);
+            const QPointF p = marker->value();
+            const QString colour = marker->symbol() ? marker->symbol()->brush().color().name() : "";
+            const FanCalculator& f = fans[colour == "#ff0000" ? 0 : 1]; // else blue
+            if (marker->symbol() && marker->symbol()->style() == QwtSymbol::Ellipse)
+                found << colour + QString(" %1 %2")
+                                      .arg(onSystem(p))
+                                      .arg(qAbs(f.P(f.phi_Q(p.x())) / p.y() - 1) < 1e-6);
+        }
+        QCOMPARE(found, QStringList({"system 1", "#ff0000 1 1", "#0000ff 1 1"}));
+        QVERIFY(printed());
+        efficiency->click();
+        QVERIFY(!printed() && !plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible());
+        efficiency->click(), window->close(), init(); // a restart
+        QFile::remove(catalogue.folder() + "vortel.ini");
+        QVERIFY(window->findChild<QCheckBox*>("OperatingPoints")->isChecked() &&
+                window->fanPlot()->isShowingEfficiency());
+    }
+
     // What a user sees after typing "Name=value" into a spin box, turning a slider's wheel by
     // "Name~angle" or clicking a button ("+" when it redrew the plot, dropping all plot items;
     // "taller"), and after a restart. First each grid item as row, column, column span and text

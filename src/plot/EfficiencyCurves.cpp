@@ -1,0 +1,66 @@
+#include "EfficiencyCurves.h"
+
+#include "FanCalculator.h"
+#include "PlotScales.h"
+
+#include <QPen>
+
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace EfficiencyCurves {
+
+QVector<QPointF> samples(const FanCalculator& fan)
+{
+    // The flow coefficients at which the fan's curves were sampled.
+    const QVector<double>& q = fan.get_Q_values();
+    const int count = std::min(fan.get_steps(), q.size());
+    const double lo = fan.get_phi_min();
+    const double step = count > 1 ? (fan.get_phi_max() - lo) / (count - 1) : 0.0;
+    QVector<QPointF> points;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const double phi = lo + i * step;
+        points.append(QPointF(q.at(i), phi * fan.psi_v(phi) / fan.lambda(phi) * 100.0));
+    }
+    return points;
+}
+
+double onPowerScale(double efficiency, double lo, double hi, bool logarithmic)
+{
+    const double share = efficiency / 100.0;
+    return logarithmic ? lo * std::pow(hi / lo, share) : lo + share * (hi - lo);
+}
+
+void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic,
+            int xAxis, int powerAxis)
+{
+    const QwtScaleDiv& div = plot->axisScaleDiv(powerAxis);
+    QVector<QPointF> points = samples(fan);
+    for (QPointF& point : points)
+        point.setY(onPowerScale(point.y(), div.lowerBound(), div.upperBound(), logarithmic));
+    const auto drawable = [logarithmic](const QPointF& point) {
+        return PlotScales::isDrawable(point.x(), logarithmic) && std::isfinite(point.y());
+    };
+    // Undrawable samples split the curve, as they split the fan's other curves.
+    auto start = points.cbegin();
+    while (start != points.cend()) {
+        start = std::find_if(start, points.cend(), drawable);
+        const auto end = std::find_if_not(start, points.cend(), drawable);
+        if (end != start) {
+            auto* curve = new QwtPlotCurve;
+            curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+            curve->setPen(QPen(colour, 2, Qt::DotLine));
+            curve->setSamples(QVector<QPointF>(start, end));
+            curve->setAxes(xAxis, powerAxis);
+            curve->attach(plot);
+        }
+        start = end;
+    }
+}
+
+} // namespace EfficiencyCurves

@@ -1,0 +1,102 @@
+#include "OperatingPointItems.h"
+
+#include "FanCalculator.h"
+#include "OperatingPoint.h"
+
+#include <QLocale>
+#include <QPen>
+
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_marker.h>
+#include <qwt_scale_div.h>
+#include <qwt_scale_map.h>
+#include <qwt_symbol.h>
+#include <qwt_text.h>
+
+#include <cmath>
+
+namespace {
+
+// Enough for a smooth parabola across any canvas.
+const int systemSamples = 100;
+
+double rounded(double value, double step)
+{
+    return std::round(value / step) * step;
+}
+
+} // namespace
+
+OperatingPointItems::OperatingPointItems(QwtPlot* plot, int xAxis, int pressureAxis)
+    : plot(plot), xAxis(xAxis), pressureAxis(pressureAxis)
+{}
+
+void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
+{
+    const QwtScaleDiv& div = plot->axisScaleDiv(xAxis);
+    const double lo = div.lowerBound();
+    const double hi = div.upperBound();
+    QVector<QPointF> points;
+    points.reserve(systemSamples + 1);
+    for (int i = 0; i <= systemSamples; ++i) {
+        const double share = double(i) / systemSamples;
+        const double q = logarithmic ? lo * std::pow(hi / lo, share) : lo + share * (hi - lo);
+        points.append(QPointF(q, OperatingPoint::systemPressure(q, duty.x(), duty.y())));
+    }
+    auto* curve = new QwtPlotCurve;
+    curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+    // The working point's colour: the system is its curve.
+    curve->setPen(QPen(QColor(163, 73, 164), 1.5, Qt::DashDotLine));
+    curve->setSamples(points);
+    curve->setAxes(xAxis, pressureAxis);
+    curve->attach(plot);
+    items.append(curve);
+}
+
+void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVector<QColor>& colours,
+                                 const QPointF& duty, bool logarithmic, const QLocale& locale)
+{
+    // A duty without a positive airflow and pressure has no system through it.
+    if (!(duty.x() > 0.0 && duty.y() > 0.0 && std::isfinite(duty.x()) && std::isfinite(duty.y())))
+        return;
+    attachSystem(duty, logarithmic);
+    const QwtScaleMap pressureMap = plot->canvasMap(pressureAxis);
+    for (int i = 0; i < fans.size(); ++i) {
+        const OperatingPoint point = OperatingPoint::solve(fans.at(i), duty.x(), duty.y());
+        if (!point.found)
+            continue;
+        const QColor& colour = colours.at(i % colours.size());
+        auto* marker = new QwtPlotMarker;
+        marker->setAxes(xAxis, pressureAxis);
+        marker->setValue(point.q, point.p);
+        marker->setSymbol(
+            new QwtSymbol(QwtSymbol::Ellipse, QBrush(colour), QPen(Qt::black), QSize(9, 9)));
+        // The numbers as the duty columns round them.
+        QwtText text(tr("Q: %1 m³/h\nP: %2 Pa\nN: %3 kW\nη: %4 %")
+                         .arg(locale.toString(rounded(point.q, 1.0), 'g', 6),
+                              locale.toString(rounded(point.p, 1.0), 'g', 6),
+                              locale.toString(rounded(point.n, 0.001), 'g', 6),
+                              locale.toString(rounded(point.efficiency, 0.1), 'g', 6)));
+        text.setColor(colour);
+        text.setBackgroundBrush(QColor(255, 255, 255, 220));
+        text.setBorderPen(QPen(colour));
+        text.setRenderFlags(Qt::AlignLeft);
+        marker->setLabel(text);
+        // Above and left of the point, away from the working point's label right of the system;
+        // near the canvas's top, where there is no room above, below and right.
+        const double y = pressureMap.transform(point.p);
+        marker->setLabelAlignment(std::abs(y - pressureMap.p2()) < pressureMap.pDist() / 3.0
+                                      ? Qt::AlignBottom | Qt::AlignRight
+                                      : Qt::AlignTop | Qt::AlignLeft);
+        marker->setSpacing(8);
+        marker->attach(plot);
+        items.append(marker);
+    }
+}
+
+void OperatingPointItems::remove()
+{
+    qDeleteAll(items);
+    items.clear();
+}
