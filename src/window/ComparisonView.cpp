@@ -143,10 +143,11 @@ void ComparisonView::showDuty()
             const OperatingPoint point =
                 fan ? OperatingPoint::solve(*fan, duty.x(), duty.y()) : OperatingPoint();
             for (int row = 0; row < rows.size(); ++row) {
-                QMap<int, QVariant> cell{
-                    {Qt::DisplayRole,
-                     DutyColumns::value(point, row, fan ? fan->get_temperature() : 20)}};
-                if (DutyColumns::isAlarming(point, row))
+                const QVariant value =
+                    DutyColumns::value(point, row, fan ? fan->get_temperature() : 20);
+                QMap<int, QVariant> cell{{Qt::DisplayRole, value}};
+                // A blank rated cell of a cold fan is not red, however its load reads.
+                if (value.isValid() && DutyColumns::isAlarming(point, row))
                     cell.insert(Qt::ForegroundRole, QBrush(Qt::red));
                 rows[row].cells.append(cell);
             }
