@@ -113,6 +113,7 @@ void ComparisonView::popupMenu(const QPoint& pos)
 QList<int> ComparisonView::selectedFanIds() const
 {
     QList<int> ids;
+    // The hidden id row, which duty rows may follow.
     const int idRow = CatalogueQueries::CmpId;
     for (const QModelIndex& column : cmpTable->selectionModel()->selectedColumns())
         ids.append(cmpProxy->index(idRow, column.column()).data().toInt());

@@ -216,6 +216,7 @@ private slots:
         QCOMPARE(cmp->model()->rowCount(), 13); // no duty, no rows
         auto* plot = window->findChild<FanPlot*>();
         plot->setWorkingPoint(3000, 1500);
+        QCOMPARE(cmp->verticalHeader()->count(), 21);
         QCOMPARE(cmp->model()->headerData(20, Qt::Vertical).toString(),
                  "Motor load at rated temperature, %");
         QCOMPARE(QStringList({dutyRows(0), dutyRows(1), dutyRows(2)}),
