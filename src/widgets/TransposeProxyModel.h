@@ -1,12 +1,25 @@
 #pragma once
 
 #include <QIdentityProxyModel>
+#include <QMap>
+#include <QVector>
 
-// Shows a flat source model turned on its side: source rows become columns and columns rows.
+// Shows a flat source model turned on its side: source rows become columns and columns rows;
+// rows of its own may follow the source's.
 class TransposeProxyModel : public QIdentityProxyModel
 {
 public:
+    // A row after the source's: its title and, per column, the cell's data by role.
+    struct ExtraRow
+    {
+        QString title;
+        QVector<QMap<int, QVariant>> cells;
+    };
+
     using QIdentityProxyModel::QIdentityProxyModel;
+
+    // Replaces the rows after the source's; rows of the same count keep the view's selection.
+    void setExtraRows(const QVector<ExtraRow>& rows);
 
     QModelIndex index(int row, int column, const QModelIndex& = QModelIndex()) const override
     {
@@ -15,24 +28,16 @@ public:
     QModelIndex parent(const QModelIndex&) const override { return QModelIndex(); }
     int rowCount(const QModelIndex& = QModelIndex()) const override
     {
-        return sourceModel() ? sourceModel()->columnCount() : 0;
+        return sourceModel() ? sourceModel()->columnCount() + extraRows.size() : 0;
     }
     int columnCount(const QModelIndex& = QModelIndex()) const override
     {
         return sourceModel() ? sourceModel()->rowCount() : 0;
     }
-    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override
-    {
-        return sourceModel() ? sourceModel()->data(mapToSource(index), role) : QVariant();
-    }
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
     QVariant headerData(int section, Qt::Orientation orientation,
-                        int role = Qt::DisplayRole) const override
-    {
-        if (!sourceModel())
-            return QVariant();
-        return sourceModel()->headerData(
-            section, orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal, role);
-    }
+                        int role = Qt::DisplayRole) const override;
     QModelIndex mapToSource(const QModelIndex& proxyIndex) const override
     {
         if (!sourceModel() || !proxyIndex.isValid())
@@ -45,4 +50,10 @@ public:
             return QModelIndex();
         return index(sourceIndex.column(), sourceIndex.row());
     }
+
+private:
+    // The extra row at a proxy row, or null for a source one.
+    const ExtraRow* extraRow(int row) const;
+
+    QVector<ExtraRow> extraRows;
 };

@@ -1,12 +1,18 @@
 #include "ComparisonView.h"
 
 #include "CatalogueQueries.h"
+#include "DutyColumns.h"
+#include "FanPlot.h"
 #include "LinkPolicy.h"
+#include "OperatingPoint.h"
+#include "StableDelegate.h"
 #include "TransposeProxyModel.h"
 #include "UrlButton.h"
 
+#include <QBrush>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QHash>
 #include <QMenu>
 #include <QSqlQuery>
 #include <QSqlQueryModel>
@@ -44,6 +50,8 @@ ComparisonView::ComparisonView(const QString& programFolder, QWidget* parent)
     cmpTable->setModel(cmpProxy);
     cmpTable->setSelectionBehavior(QAbstractItemView::SelectColumns);
     cmpTable->setContextMenuPolicy(Qt::CustomContextMenu);
+    cmpTable->setItemDelegateForRow(CatalogueQueries::CmpColumnCount + DutyColumns::Stable,
+                                    new StableDelegate(this));
     cmpMenu = new QMenu(this);
     cmpMenu->addAction(QCoreApplication::translate("MainWindow", "Remove from comparison"), this,
                        &ComparisonView::removeRequested);
@@ -66,6 +74,7 @@ void ComparisonView::showQuery(QSqlQuery& query)
     for (int column = 0; column < cmpHeaders.size(); ++column)
         cmpModel->setHeaderData(column, Qt::Horizontal, cmpHeaders.at(column));
     cmpProxy->setSourceModel(cmpModel);
+    showDuty();
 
     const int orderRow = cmpHeaders.size() - 2;
     const int pdfRow = cmpHeaders.size() - 1;
@@ -104,8 +113,46 @@ void ComparisonView::popupMenu(const QPoint& pos)
 QList<int> ComparisonView::selectedFanIds() const
 {
     QList<int> ids;
-    const int idRow = cmpProxy->rowCount() - 1;
+    // The hidden id row, which duty rows may follow.
+    const int idRow = CatalogueQueries::CmpId;
     for (const QModelIndex& column : cmpTable->selectionModel()->selectedColumns())
         ids.append(cmpProxy->index(idRow, column.column()).data().toInt());
     return ids;
+}
+
+void ComparisonView::followDuty(const FanPlot* plot)
+{
+    this->plot = plot;
+    connect(plot, &FanPlot::workingPointChanged, this, &ComparisonView::showDuty);
+}
+
+void ComparisonView::showDuty()
+{
+    QVector<TransposeProxyModel::ExtraRow> rows;
+    if (plot && plot->isWorkingPointShown()) {
+        // The compared fans are the plotted ones.
+        QHash<int, const FanCalculator*> fans;
+        for (const FanCalculator& fan : plot->fans())
+            fans.insert(fan.get_Id(), &fan);
+        const QPointF duty = plot->workingPoint();
+        rows.resize(DutyColumns::RatedCount);
+        for (int row = 0; row < rows.size(); ++row)
+            rows[row].title = DutyColumns::title(row);
+        for (int column = 0; column < cmpModel->rowCount(); ++column) {
+            const int id = cmpModel->index(column, CatalogueQueries::CmpId).data().toInt();
+            const FanCalculator* fan = fans.value(id);
+            const OperatingPoint point =
+                fan ? OperatingPoint::solve(*fan, duty.x(), duty.y()) : OperatingPoint();
+            for (int row = 0; row < rows.size(); ++row) {
+                const QVariant value =
+                    DutyColumns::value(point, row, fan ? fan->get_temperature() : 20);
+                QMap<int, QVariant> cell{{Qt::DisplayRole, value}};
+                // A blank rated cell of a cold fan is not red, however its load reads.
+                if (value.isValid() && DutyColumns::isAlarming(point, row))
+                    cell.insert(Qt::ForegroundRole, QBrush(Qt::red));
+                rows[row].cells.append(cell);
+            }
+        }
+    }
+    cmpProxy->setExtraRows(rows);
 }

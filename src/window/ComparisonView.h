@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class FanPlot;
 class QMenu;
 class QSqlQuery;
 class QSqlQueryModel;
@@ -10,7 +11,8 @@ class QTableView;
 class TransposeProxyModel;
 
 // The comparison page: the compared fans side by side, one column each, with buttons that open
-// their order pages and descriptions, and a menu that asks to remove the chosen columns.
+// their order pages and descriptions, and a menu that asks to remove the chosen columns. While the
+// plot has a working point, rows below say where each fan runs through it.
 class ComparisonView : public QWidget
 {
     Q_OBJECT
@@ -29,12 +31,19 @@ public:
     void popupMenu(const QPoint& pos);
     // The ids of the fans in the wholly selected columns, in the order the selection lists them.
     QList<int> selectedFanIds() const;
+    // Follows the duty, the plot's working point, from the next change of either on; the plot
+    // holds the compared fans' models.
+    void followDuty(const FanPlot* plot);
 
 signals:
     void removeRequested();
 
 private:
+    // The duty rows for the fans shown, or none without a duty.
+    void showDuty();
+
     const QString programFolder;
+    const FanPlot* plot = nullptr;
     QString cmpTableBaseQuery;
     QSqlQueryModel* cmpModel = nullptr;
     TransposeProxyModel* cmpProxy = nullptr;

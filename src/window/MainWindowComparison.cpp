@@ -2,6 +2,7 @@
 
 #include "CatalogueQueries.h"
 #include "ComparisonView.h"
+#include "FanPlot.h"
 #include "FanSortProxy.h"
 #include "LinkPolicy.h"
 
@@ -13,6 +14,7 @@
 void MainWindow::createComparison()
 {
     comparison = new ComparisonView(programFolder);
+    comparison->followDuty(plot);
     connect(comparison->table(), &QTableView::customContextMenuRequested, this,
             &MainWindow::cmpTableContextMenuRequested);
     connect(comparison, &ComparisonView::removeRequested, this,

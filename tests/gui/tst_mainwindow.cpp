@@ -47,6 +47,18 @@ class TestMainWindow : public QObject
                                                     QItemSelectionModel::Rows);
     }
     QString at(int row, int column) { return cmp->model()->index(row, column).data().toString(); }
+    // A column's rows after the hidden id row as the view shows them, "!" after a red one.
+    QString dutyRows(int column)
+    {
+        QString text;
+        for (int row = 13; row < cmp->model()->rowCount(); ++row) {
+            const QModelIndex index = cmp->model()->index(row, column);
+            auto* delegate = qobject_cast<QStyledItemDelegate*>(cmp->itemDelegate(index));
+            text += delegate->displayText(index.data(), QLocale()) +
+                    (index.data(Qt::ForegroundRole) == QBrush(Qt::red) ? "! " : " ");
+        }
+        return text;
+    }
     QString file(const QString& name) { return "file://" + catalogue.folder() + name; }
     QString ini() const { return catalogue.folder() + QStringLiteral("vortel.ini"); }
     QTabWidget* tabs() { return window->findChild<QTabWidget*>(); }
@@ -184,6 +196,37 @@ private slots:
         auto* tree = window->findChild<QTreeWidget*>();
         tree->setCurrentItem(tree->topLevelItem(0)->child(1));
         QCOMPARE(model->columnCount(), 0);
+    }
+
+    // Fans 2 (400 °C, 5.5 kW), 4 (20 °C, 0.75 kW) and 5 through 3000 m³/h, 1500 Pa: ψ = static +
+    // (φπ/4bc)², P = 0.6u²ψ, N = λ·0.6π·De²·u³/4000, η = φψ/λ; the system is ψ = kφ² with
+    // k = 1500·(Q/φ)²/3000²/0.6u². Fan 2: De 0.315, u = 14.9625π, Q = 13187.65φ, 0.6u² = 1325.743,
+    // ψ = 0.85 + 0.2φ + 4.853892φ² = 21.86374φ²: φ 0.2294983, Q 3027, ψ 1.151552, P 1527,
+    // λ = 0.5φ² + 0.05φ + 0.1 = 0.1378096, N 0.669, η 191.8, 12.2 %; at 400 °C ×293/673: 0.291,
+    // 5.3 %. Fan 4: De 0.42, u = 9.8π, Q = 15355.60φ, 0.6u² = 568.7261, ψ = 69.10022φ²: φ
+    // 0.1165902, Q 1790, ψ 0.9392983, P 534, λ 0.1126261, N 0.273, η 97.2, 36.4 %. Both ψ rise up
+    // to φ_max: left of the peak, not stable (red). Fan 5: De 0.5, u = 35π/3, Q = 25907.71φ, 0.6u²
+    // = 806.0177, ψ = 0.7 + 0.1φ + 5.353892φ² = 138.7913φ² at φ 0.0728, short of φ_min 0.1: blank.
+    // Through 6000 m³/h, 500 Pa fan 5 has ψ = 11.56594φ², φ 0.3438300, Q 8908, ψ 1.367315, P 1102,
+    // λ 0.1444791, N 0.838, η 325.4, 111.7 % (red); fan 4's ψ = 5.758352φ² at φ 1.086, past 0.35.
+    void comparisonDutyRows()
+    {
+        openOnEveryFan();
+        select({2, 4, 5});
+        QCOMPARE(cmp->model()->rowCount(), 13); // no duty, no rows
+        auto* plot = window->findChild<FanPlot*>();
+        plot->setWorkingPoint(3000, 1500);
+        QCOMPARE(cmp->verticalHeader()->count(), 21);
+        QCOMPARE(cmp->model()->headerData(20, Qt::Vertical).toString(),
+                 "Motor load at rated temperature, %");
+        QCOMPARE(QStringList({dutyRows(0), dutyRows(1), dutyRows(2)}),
+                 QStringList({"3027 1527 0.669 191.8 12.2 no! 0.291 5.3 ",
+                              "1790 534 0.273 97.2 36.4 no!   ", "        "}));
+        plot->setWorkingPoint(6000, 500);
+        cmp->selectColumn(0); // fan 2, removed by its hidden id
+        window->cmpRemoveFromComparison();
+        QCOMPARE(QStringList({dutyRows(0), dutyRows(1)}),
+                 QStringList({"        ", "8908 1102 0.838 325.4 111.7! no!   "}));
     }
 
     // Fans 1 and 3 (ВР80-75): their page, built once, linking its description; toggled in turn
