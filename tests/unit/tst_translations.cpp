@@ -1,11 +1,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QTranslator>
-#include <QXmlStreamReader>
 #include <QtTest>
 
-// Every text the sources hand to tr() or translate() has a Russian translation in the built
-// .qm: a text moved to another context would otherwise lose it without a word.
+// Every text the sources hand to tr() or translate() has a Russian translation: a text moved to
+// another context, or a new one, would otherwise show in English without a word.
 class TestTranslations : public QObject
 {
     Q_OBJECT
@@ -13,44 +11,24 @@ class TestTranslations : public QObject
 private slots:
     void everySourceTextIsTranslated()
     {
+        // lupdate over a copy of the translations marks what the sources hold and it lacks.
         QTemporaryDir dir;
-        const QString ts = dir.filePath(QStringLiteral("sources.ts"));
+        const QString ts = dir.filePath(QStringLiteral("vortel_ru.ts"));
+        QVERIFY(QFile::copy(QStringLiteral(VORTEL_SOURCE_DIR "/translations/vortel_ru.ts"), ts));
+        QFile::setPermissions(ts, QFile::ReadOwner | QFile::WriteOwner);
         QProcess lupdate;
-        lupdate.start(QStringLiteral(VORTEL_LUPDATE),
-                      {QStringLiteral("-silent"), QStringLiteral("-locations"),
-                       QStringLiteral("none"), QStringLiteral(VORTEL_SOURCE_DIR "/src"),
-                       QStringLiteral("-ts"), ts});
-        QVERIFY(lupdate.waitForFinished(60000));
-        QCOMPARE(lupdate.exitCode(), 0);
-
-        QTranslator translator;
-        QVERIFY(translator.load(QStringLiteral(VORTEL_PROGRAM_DIR "lang/vortel_ru.qm")));
+        lupdate.start(
+            QStringLiteral(VORTEL_LUPDATE),
+            {"-silent", "-locations", "none", "-no-obsolete", VORTEL_SOURCE_DIR "/src", "-ts", ts});
+        QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
         QFile file(ts);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QXmlStreamReader xml(&file);
-        QString context, source, comment;
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.count(QStringLiteral("<message")) > 100);
         QStringList missing;
-        int count = 0;
-        while (!xml.atEnd()) {
-            xml.readNext();
-            const QStringRef name = xml.name();
-            if (xml.isEndElement() && name == QLatin1String("message")) {
-                ++count;
-                if (translator.translate(context.toUtf8(), source.toUtf8(), comment.toUtf8())
-                        .isEmpty())
-                    missing << context + QLatin1Char('|') + source + QLatin1Char('|') + comment;
-                source.clear();
-                comment.clear();
-            } else if (xml.isStartElement() && name == QLatin1String("name")) {
-                context = xml.readElementText();
-            } else if (xml.isStartElement() && name == QLatin1String("source")) {
-                source = xml.readElementText();
-            } else if (xml.isStartElement() && name == QLatin1String("comment")) {
-                comment = xml.readElementText();
-            }
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QVERIFY(count > 100);
+        for (const QString& message : text.split(QStringLiteral("<message")))
+            if (message.contains(QStringLiteral("type=\"unfinished\"")))
+                missing << message.section(QStringLiteral("source>"), 1, 1).chopped(2);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     }
 };
