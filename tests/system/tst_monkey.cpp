@@ -2,7 +2,6 @@
 #include "FanParameter.h"
 #include "FanPlot.h"
 #include "MatchingWidget.h"
-#include "OptionsDialog.h"
 #include "TestSupport.h"
 
 #include <QtTest>
@@ -101,40 +100,11 @@ class TestMonkey : public QObject
         QTest::mouseRelease(canvas, Qt::LeftButton, {}, point());
     }
 
-    void changeOptions()
+    // The plot's analysis switches; drags and matches set the duty they show.
+    void toggleAnalysis()
     {
-        menuAction(*window, "&Options")->trigger();
-        auto* dialog = window->findChild<OptionsDialog*>();
-        QList<QWidget*> controls;
-        for (QWidget* w : dialog->findChildren<QWidget*>())
-            if (w->isVisible() && (w->inherits("QAbstractButton") || w->inherits("QSpinBox")))
-                controls.append(w);
-        QWidget* control = any(controls);
-        if (auto* spin = qobject_cast<QSpinBox*>(control))
-            spin->setValue(spin->minimum() + pick(spin->maximum() - spin->minimum() + 1));
-        else if (auto* button = qobject_cast<QAbstractButton*>(control))
-            button->click();
-        if (pick(2))
-            dialog->close();
-    }
-
-    // A click on a fan's column, then its context menu's command.
-    void removeFromComparison()
-    {
-        showTab(2);
-        auto* cmp = window->findChildren<QTableView*>().value(1);
-        const QModelIndex cell = cmp->model()->index(pick(3), pick(cmp->model()->columnCount()));
-        if (!cell.isValid())
-            return;
-        QTest::mouseClick(cmp->viewport(), Qt::LeftButton, {}, cmp->visualRect(cell).center());
-        QContextMenuEvent event(QContextMenuEvent::Mouse, cmp->visualRect(cell).center());
-        QCoreApplication::sendEvent(cmp->viewport(), &event);
-        for (QMenu* menu : window->findChildren<QMenu*>())
-            for (QAction* action : menu->actions())
-                if (menu->isVisible() && action->text() == "Remove from comparison") {
-                    action->trigger();
-                    menu->hide();
-                }
+        showTab(1);
+        window->findChild<QCheckBox*>(pick(2) ? "OperatingPoints" : "Efficiency")->click();
     }
 
 private slots:
@@ -162,7 +132,7 @@ private slots:
         // clang-format off
         const QVector<void (M::*)()> actions{&M::clickTreeNode, &M::clickTreeNode, &M::clickRow,
             &M::clickRow, &M::clickRow, &M::clickRow, &M::toggleFilter, &M::search, &M::match,
-            &M::drag, &M::changeOptions, &M::removeFromComparison};
+            &M::drag, &M::toggleAnalysis};
         // clang-format on
 
         for (int step = 0; step < steps; ++step) {
