@@ -10,6 +10,7 @@
 #include "FanPlot.h"
 #include "MainWindow.h"
 #include "MainWindowProbe.h"
+#include "SyntheticCatalogue.h"
 
 #include <QApplication>
 #include <QDir>
@@ -33,48 +34,6 @@
 #include <vector>
 
 namespace {
-
-bool exec(sqlite3* db, const QString& sql)
-{
-    char* error = nullptr;
-    if (sqlite3_exec(db, sql.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::fprintf(stderr, "sqlite: %s\n", error);
-        sqlite3_free(error);
-        return false;
-    }
-    return true;
-}
-
-// The demo catalogue's classes, motors, materials and models, with its fans repeated.
-bool buildCatalogue(const QString& file, int fanCount)
-{
-    QFile schema(QStringLiteral(VORTEL_SOURCE_DIR "/data/schema.sql"));
-    if (!schema.open(QIODevice::ReadOnly))
-        return false;
-    sqlite3* db = nullptr;
-    if (sqlite3_open(QFile::encodeName(file).constData(), &db) != SQLITE_OK)
-        return false;
-    const bool ok =
-        exec(db, QString::fromUtf8(schema.readAll())) &&
-        exec(db, QStringLiteral("ATTACH '%1' AS demo")
-                     .arg(QStringLiteral(VORTEL_PROGRAM_DIR "fans.dat"))) &&
-        exec(db, QStringLiteral("BEGIN")) &&
-        exec(db, QStringLiteral("INSERT INTO classes SELECT * FROM demo.classes")) &&
-        exec(db, QStringLiteral("INSERT INTO engines SELECT * FROM demo.engines")) &&
-        exec(db, QStringLiteral("INSERT INTO materials SELECT * FROM demo.materials")) &&
-        exec(db, QStringLiteral("INSERT INTO models SELECT * FROM demo.models")) &&
-        exec(db, QStringLiteral(
-                     "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1),"
-                     " src AS (SELECT ROW_NUMBER() OVER (ORDER BY id) - 1 AS k, * FROM demo.fans)"
-                     " INSERT INTO fans SELECT n.i, class_id, model_id, engine_id, material_id,"
-                     " diameter, nominal, rev, q_min, q_max, p_min, p_max, length, depth, height,"
-                     " weight, url FROM n JOIN src ON src.k = n.i % (SELECT COUNT(*) FROM src)")
-                     .arg(fanCount)) &&
-        exec(db, QStringLiteral("COMMIT")) && exec(db, QStringLiteral("DETACH demo")) &&
-        exec(db, QStringLiteral("ANALYZE"));
-    sqlite3_close(db);
-    return ok;
-}
 
 // Steps through every row of every statement and reads each value in the type SQLite holds it
 // in, as any client must; nothing is converted to text that is not text.

@@ -10,7 +10,7 @@ namespace FanRecord {
 namespace {
 
 // `value(column)` gives the cell of the row in the fan table's column `column`.
-template<typename Cell> FanCalculator fromCells(const Cell& value, int steps)
+template<typename Cell> FanCalculator fromCells(const Cell& value, int steps, bool compute = true)
 {
     using namespace CatalogueQueries;
     QVector<double> psi;
@@ -24,7 +24,7 @@ template<typename Cell> FanCalculator fromCells(const Cell& value, int steps)
         value(FanC).toDouble(), value(FanDiameter).toDouble() / 10.0, value(FanRev).toInt(),
         value(FanPower).toDouble(), value(FanTemperature).toInt(), value(FanNominal).toDouble(),
         value(FanSpeed).toInt(), value(FanRealSpeed).toDouble(), value(FanPhiMin).toDouble(),
-        value(FanPhiMax).toDouble(), value(FanId).toInt(), true, steps);
+        value(FanPhiMax).toDouble(), value(FanId).toInt(), compute, steps);
 }
 
 } // namespace
@@ -37,6 +37,11 @@ FanCalculator fromRow(const QVariantList& row, int steps)
 FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps)
 {
     return fromCells([&model, row](int column) { return model.index(row, column).data(); }, steps);
+}
+
+FanCalculator formulasFromRow(const QVariantList& row)
+{
+    return fromCells([&row](int column) { return row.value(column); }, 0, false);
 }
 
 } // namespace FanRecord

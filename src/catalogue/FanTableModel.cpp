@@ -1,5 +1,9 @@
 #include "FanTableModel.h"
 
+#include "DutyColumns.h"
+#include "FanCalculator.h"
+#include "FanRecord.h"
+
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -52,6 +56,18 @@ sqlite3_stmt* directStatement(const QSqlQuery& query)
     return *static_cast<sqlite3_stmt* const*>(handle.constData());
 }
 
+// The colour of an alarming duty cell, made by QVariant's own conversion of a colour name so that
+// the rows need no more than QtCore.
+const QVariant& alarmColour()
+{
+    static const QVariant colour = [] {
+        QVariant red(QStringLiteral("red"));
+        red.convert(QMetaType::QColor);
+        return red;
+    }();
+    return colour;
+}
+
 } // namespace
 
 FanTableModel::FanTableModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -62,6 +78,7 @@ void FanTableModel::setQuery(QSqlQuery& query)
     // The old rows go first, so that two results never take memory at once.
     columns.clear();
     rows = 0;
+    solved.clear();
     fieldNames.clear();
     statement = query.lastQuery();
     const QSqlRecord record = query.record();
@@ -97,15 +114,24 @@ int FanTableModel::rowCount(const QModelIndex& parent) const
 
 int FanTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : int(columns.size());
+    return parent.isValid() ? 0 : dutyColumn(hasDuty ? DutyColumns::Count : 0);
 }
 
 QVariant FanTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole) ||
-        index.row() >= rows || index.column() >= int(columns.size()))
+    if (!index.isValid() || index.row() >= rows)
         return QVariant();
-    return columns[index.column()].value(index.row());
+    const bool number = role == Qt::DisplayRole || role == Qt::EditRole;
+    if (index.column() < int(columns.size()))
+        return number ? columns[index.column()].value(index.row()) : QVariant();
+    const int column = index.column() - dutyColumn(0);
+    if (!hasDuty || column >= DutyColumns::Count)
+        return QVariant();
+    if (number)
+        return DutyColumns::value(pointAt(index.row()), column);
+    if (role == Qt::ForegroundRole && DutyColumns::isAlarming(pointAt(index.row()), column))
+        return alarmColour();
+    return QVariant();
 }
 
 QVariant FanTableModel::headerData(int section, Qt::Orientation orientation, int role) const
@@ -118,6 +144,8 @@ QVariant FanTableModel::headerData(int section, Qt::Orientation orientation, int
             return label;
         if (role == Qt::DisplayRole && section >= 0 && section < fieldNames.size())
             return fieldNames.at(section);
+        if (role == Qt::DisplayRole && section >= dutyColumn(0))
+            return DutyColumns::title(section - dutyColumn(0));
     }
     return QAbstractTableModel::headerData(section, orientation, role);
 }
@@ -132,6 +160,38 @@ bool FanTableModel::setHeaderData(int section, Qt::Orientation orientation, cons
     headers[section][role == Qt::EditRole ? Qt::DisplayRole : role] = value;
     emit headerDataChanged(orientation, section, section);
     return true;
+}
+
+void FanTableModel::setDuty(const QPointF& point)
+{
+    solved.clear();
+    duty = point;
+    if (!hasDuty) {
+        beginInsertColumns(QModelIndex(), dutyColumn(0), dutyColumn(DutyColumns::Count - 1));
+        hasDuty = true;
+        endInsertColumns();
+    } else if (rows > 0) {
+        emit dataChanged(index(0, dutyColumn(0)),
+                         index(rows - 1, dutyColumn(DutyColumns::Count - 1)));
+    }
+}
+
+const OperatingPoint& FanTableModel::pointAt(int row) const
+{
+    if (solved.size() != size_t(rows)) {
+        solved.assign(size_t(rows), false);
+        points.resize(size_t(rows));
+    }
+    if (!solved[size_t(row)]) {
+        QVariantList cells;
+        cells.reserve(int(columns.size()));
+        for (const Column& column : columns)
+            cells.append(column.value(row));
+        points[size_t(row)] =
+            OperatingPoint::solve(FanRecord::formulasFromRow(cells), duty.x(), duty.y());
+        solved[size_t(row)] = true;
+    }
+    return points[size_t(row)];
 }
 
 void FanTableModel::Column::append(const QVariant& value, int row)

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "OperatingPoint.h"
+
 #include <QAbstractTableModel>
 #include <QHash>
 #include <QMap>
+#include <QPointF>
 #include <QStringList>
 #include <QVariant>
 #include <QVector>
@@ -14,6 +17,7 @@ struct sqlite3_stmt;
 
 // The fan table's rows, read whole from one query and kept column by column: numbers as plain
 // 64-bit values, texts interned. Cells and headers read exactly as a QSqlQueryModel's would.
+// Once a duty is set, the duty columns follow the query's, each row's solved when first read.
 class FanTableModel : public QAbstractTableModel
 {
     Q_OBJECT
@@ -26,6 +30,8 @@ public:
     void setQuery(QSqlQuery& query);
     // The text of the query the rows came from.
     QString queryText() const { return statement; }
+    // The position of a duty column (DutyColumns::Column) while a duty is set.
+    int dutyColumn(int column) const { return int(columns.size()) + column; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -35,7 +41,15 @@ public:
     bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
                        int role = Qt::EditRole) override;
 
+public slots:
+    // The duty is an airflow in m³/h (x) and a pressure in Pa at 20 °C (y). The first one adds the
+    // duty columns; they stay, for every later query, and each new duty refreshes them.
+    void setDuty(const QPointF& duty);
+
 private:
+    // Where the fan of the row `row` runs through the duty, solved once per row and duty.
+    const OperatingPoint& pointAt(int row) const;
+
     // What a cell read from the statement holds; a blob, and every cell read through the driver,
     // is kept as a variant.
     enum Kind : quint8 { Integer, Real, Text, Null, Other };
@@ -72,4 +86,11 @@ private:
     QString statement;
     // Labels set by setHeaderData, by section and role; they outlive a new query.
     QVector<QMap<int, QVariant>> headers;
+
+    bool hasDuty = false;
+    QPointF duty;
+    // By row; a row's point is good only where its flag is set. The flags go with a new query or
+    // duty, so that only the rows read since are solved again.
+    mutable std::vector<OperatingPoint> points;
+    mutable std::vector<bool> solved;
 };

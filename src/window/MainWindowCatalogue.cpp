@@ -2,11 +2,13 @@
 
 #include "BusyCursor.h"
 #include "CatalogueQueries.h"
+#include "DutyColumns.h"
 #include "FanCalculator.h"
 #include "FanPlot.h"
 #include "FanRecord.h"
 #include "FanSortProxy.h"
 #include "FanTableModel.h"
+#include "StableDelegate.h"
 
 #include <QHeaderView>
 #include <QMessageBox>
@@ -144,6 +146,9 @@ void MainWindow::createFanTable()
     // The header's sort indicator starts on column 0, the hidden id, descending: a fresh result
     // is listed newest fan first until the user clicks a header.
     tableView->setSortingEnabled(true);
+    // The duty columns follow the query's columns once a duty is set.
+    tableView->setItemDelegateForColumn(CatalogueQueries::FanColumnCount + DutyColumns::Stable,
+                                        new StableDelegate(tableView));
     connect(tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tableSelectionChanged);
 
@@ -158,6 +163,9 @@ void MainWindow::updateUI(QString query, bool keepParams)
 {
     const BusyCursor busy(this);
     plot->clearPlot();
+    // The plot is made after the table, and no duty can be set before a first query lists fans.
+    connect(plot, &FanPlot::workingPointChanged, queryModel, &FanTableModel::setDuty,
+            Qt::UniqueConnection);
 
     QSqlQuery fanQuery = catalogueQuery(query);
     // Read once from first row to last: the driver then keeps no copy of the rows.
