@@ -4,6 +4,7 @@
 #include "FanCalculator.h"
 #include "FanRecord.h"
 
+#include <QColor>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -54,18 +55,6 @@ sqlite3_stmt* directStatement(const QSqlQuery& query)
     if (qstrcmp(handle.typeName(), "sqlite3_stmt*") != 0 || !driverSharesLibrary(query))
         return nullptr;
     return *static_cast<sqlite3_stmt* const*>(handle.constData());
-}
-
-// The colour of an alarming duty cell, made by QVariant's own conversion of a colour name so that
-// the rows need no more than QtCore.
-const QVariant& alarmColour()
-{
-    static const QVariant colour = [] {
-        QVariant red(QStringLiteral("red"));
-        red.convert(QMetaType::QColor);
-        return red;
-    }();
-    return colour;
 }
 
 } // namespace
@@ -130,7 +119,7 @@ QVariant FanTableModel::data(const QModelIndex& index, int role) const
     if (number)
         return DutyColumns::value(pointAt(index.row()), column);
     if (role == Qt::ForegroundRole && DutyColumns::isAlarming(pointAt(index.row()), column))
-        return alarmColour();
+        return QColor(Qt::red);
     return QVariant();
 }
 

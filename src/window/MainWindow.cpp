@@ -4,6 +4,7 @@
 #include "CatalogueQueries.h"
 #include "ComparisonView.h"
 #include "FanPlot.h"
+#include "FanTableModel.h"
 #include "MatchingWidget.h"
 #include "OptionsDialog.h"
 
@@ -71,6 +72,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     optionsDialog = new OptionsDialog(this, settings, this);
     connect(plot, &FanPlot::workingPointChanged, matchingWidget, &MatchingWidget::setQPvalues);
     connect(plot, &FanPlot::matchRequested, this, &MainWindow::matchByWorkingPoint);
+    connect(plot, &FanPlot::workingPointChanged, queryModel, &FanTableModel::setDuty);
     createComparison();
     createPrintChoice();
     createTechInfo();

@@ -151,6 +151,19 @@ void MainWindow::createFanTable()
                                         new StableDelegate(tableView));
     connect(tableView->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &MainWindow::tableSelectionChanged);
+    // The duty's columns join the rows already selected: a row only partly selected would no
+    // longer count as selected, and a click on it would toggle its parts apart. The fans are
+    // the same, so the window is not told.
+    connect(sortProxy, &QAbstractItemModel::columnsInserted, this, [this] {
+        QItemSelectionModel* selection = tableView->selectionModel();
+        QItemSelection rows;
+        for (const QItemSelectionRange& range : selection->selection())
+            rows.select(sortProxy->index(range.top(), 0),
+                        sortProxy->index(range.bottom(), sortProxy->columnCount() - 1));
+        const QSignalBlocker blocker(selection);
+        selection->select(rows, QItemSelectionModel::Select);
+        tableView->viewport()->update();
+    });
 
     headerLabels = QStringList{tr("Model", "Fan Table"),          tr("Diameter, dm", "Fan Table"),
                                tr("Nominal", "Fan Table"),        tr("Material", "Fan Table"),
@@ -163,10 +176,6 @@ void MainWindow::updateUI(QString query, bool keepParams)
 {
     const BusyCursor busy(this);
     plot->clearPlot();
-    // The plot is made after the table, and no duty can be set before a first query lists fans.
-    connect(plot, &FanPlot::workingPointChanged, queryModel, &FanTableModel::setDuty,
-            Qt::UniqueConnection);
-
     QSqlQuery fanQuery = catalogueQuery(query);
     // Read once from first row to last: the driver then keeps no copy of the rows.
     fanQuery.setForwardOnly(true);

@@ -180,6 +180,8 @@ private slots:
             clickRow(row);
         QStringList states{seen()};
         QCOMPARE(plot->fans().at(0).get_D(), 0.5); // fan 9 (5 dm) comes first to the plot
+        plot->setWorkingPoint(2000, 400);          // the duty's columns join the selected rows
+        QCOMPARE(table->selectionModel()->selectedRows().size(), 3);
         // A click while the comparison is shown stays there; deselecting all returns to Selection.
         tabs->setCurrentIndex(2);
         for (const int row : {3, 4, 3, 1})
