@@ -154,5 +154,11 @@ void ComparisonView::showDuty()
             }
         }
     }
+    // Columns the user chose stay chosen whole when the duty's rows come or go.
+    QItemSelectionModel* selection = cmpTable->selectionModel();
+    const QModelIndexList chosen = selection->selectedColumns();
     cmpProxy->setExtraRows(rows);
+    for (const QModelIndex& column : chosen)
+        selection->select(cmpProxy->index(0, column.column()),
+                          QItemSelectionModel::Select | QItemSelectionModel::Columns);
 }

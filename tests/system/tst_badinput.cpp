@@ -44,6 +44,10 @@ class TestBadInput : public QObject
             leaveStartPage(window, 2);
             auto* tree = window.findChild<QTreeWidget*>();
             tree->setCurrentItem(tree->topLevelItem(0));
+            // A duty with its columns, rows, operating points and efficiency curves.
+            for (const char* name : {"OperatingPoints", "Efficiency"})
+                window.findChild<QCheckBox*>(name)->setChecked(true);
+            window.findChild<FanPlot*>()->setWorkingPoint(3000, 400);
             auto* table = window.findChild<QTableView*>();
             for (int row = 0; window.isVisible() && row < table->model()->rowCount(); ++row)
                 table->selectRow(row);
