@@ -108,14 +108,13 @@ int FanTableModel::columnCount(const QModelIndex& parent) const
 
 QVariant FanTableModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || index.row() >= rows)
+    if (!index.isValid())
         return QVariant();
     const bool number = role == Qt::DisplayRole || role == Qt::EditRole;
     if (index.column() < int(columns.size()))
         return number ? columns[index.column()].value(index.row()) : QVariant();
+    // Past the query's columns only the duty's, while there is a duty.
     const int column = index.column() - dutyColumn(0);
-    if (!hasDuty || column >= DutyColumns::Count)
-        return QVariant();
     if (number)
         return DutyColumns::value(pointAt(index.row()), column);
     if (role == Qt::ForegroundRole && DutyColumns::isAlarming(pointAt(index.row()), column))
