@@ -84,11 +84,14 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         text.setRenderFlags(Qt::AlignLeft);
         marker->setLabel(text);
         // Above and left of the point, away from the working point's label right of the system;
-        // near the canvas's top, where there is no room above, below and right.
-        const double y = pressureMap.transform(point.p);
-        marker->setLabelAlignment(std::abs(y - pressureMap.p2()) < pressureMap.pDist() / 3.0
-                                      ? Qt::AlignBottom | Qt::AlignRight
-                                      : Qt::AlignTop | Qt::AlignLeft);
+        // below near the canvas's top and right near its left edge, so that the canvas keeps it.
+        const QwtScaleMap flowMap = plot->canvasMap(xAxis);
+        const bool nearTop =
+            std::abs(pressureMap.transform(point.p) - pressureMap.p2()) < pressureMap.pDist() / 3.0;
+        const bool nearLeft =
+            std::abs(flowMap.transform(point.q) - flowMap.p1()) < flowMap.pDist() / 3.0;
+        marker->setLabelAlignment((nearTop ? Qt::AlignBottom : Qt::AlignTop) |
+                                  (nearLeft ? Qt::AlignRight : Qt::AlignLeft));
         marker->setSpacing(8);
         marker->attach(plot);
         items.append(marker);
