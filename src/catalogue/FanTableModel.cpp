@@ -132,7 +132,7 @@ QVariant FanTableModel::headerData(int section, Qt::Orientation orientation, int
             return label;
         if (role == Qt::DisplayRole && section >= 0 && section < fieldNames.size())
             return fieldNames.at(section);
-        if (role == Qt::DisplayRole && section >= dutyColumn(0))
+        if (role == Qt::DisplayRole && hasDuty && section >= dutyColumn(0))
             return DutyColumns::title(section - dutyColumn(0));
     }
     return QAbstractTableModel::headerData(section, orientation, role);

@@ -35,10 +35,10 @@ public:
     {
         if (value == 0.0 || !std::isfinite(value))
             return value;
-        if (value < 0.0)
-            return -prettify(-value, digits);
-        const double p = std::pow(10.0, std::floor(std::log10(value)) - std::max(digits, 1) + 1);
-        return std::round(value / p) * p;
+        const double magnitude = std::abs(value);
+        const double p =
+            std::pow(10.0, std::floor(std::log10(magnitude)) - std::max(digits, 1) + 1);
+        return std::copysign(std::round(magnitude / p) * p, value);
     }
 
 private:

@@ -85,7 +85,7 @@ class TestBadInput : public QObject
         QVERIFY(dialog->isVisible() && QGuiApplication::screenAt(dialog->pos()) &&
                 window.width() < 5000); // a saved 2^31 - 1 is not taken
         const auto* matching = window.findChild<MatchingWidget*>();
-        QVERIFY(qIsFinite(matching->pMatchValue() + matching->qMatchValue()) &&
+        QVERIFY(qAbs(matching->pMatchValue()) <= 1e5 && qAbs(matching->qMatchValue()) <= 1e6 &&
                 matching->pDeviationValue() >= 0 && matching->qDeviationValue() >= 0);
     }
 

@@ -258,9 +258,12 @@ private slots:
             model.setQuery(ours);
             QCOMPARE(model.rowCount(), expected.rowCount());
             QCOMPARE(model.columnCount(), expected.columnCount());
-            for (const int section : {0, 1})
+            for (const int section : {1, -1, 99}) // out of range or not, labels of no duty
                 QCOMPARE(model.setHeaderData(section, Qt::Horizontal, "B"),
                          expected.setHeaderData(section, Qt::Horizontal, "B"));
+            for (const int column : {-1, 0, model.columnCount()})
+                QCOMPARE(model.headerData(column, Qt::Horizontal),
+                         expected.headerData(column, Qt::Horizontal));
             for (int column = 0; column < model.columnCount(); ++column) {
                 QCOMPARE(model.headerData(column, Qt::Horizontal),
                          expected.headerData(column, Qt::Horizontal));
