@@ -251,9 +251,13 @@ void MainWindow::closeEvent(QCloseEvent* event)
                        treeSplitterDefaultPending ? QByteArray() : treeParamSplitter->saveState());
     saveMatchingValues();
     settings->endGroup();
+    // Switches never used leave the settings file as it was without them.
     settings->beginGroup(analysisGroup);
-    settings->setValue(operatingPointsKey, operatingPointsBox->isChecked());
-    settings->setValue(efficiencyKey, efficiencyBox->isChecked());
+    if (operatingPointsBox->isChecked() || efficiencyBox->isChecked() ||
+        !settings->childKeys().isEmpty()) {
+        settings->setValue(operatingPointsKey, operatingPointsBox->isChecked());
+        settings->setValue(efficiencyKey, efficiencyBox->isChecked());
+    }
     settings->endGroup();
     optionsDialog->saveSettings(settings);
 

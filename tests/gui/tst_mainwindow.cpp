@@ -127,6 +127,8 @@ private slots:
         open();
         window->close();
         QCOMPARE(QSettings(ini(), QSettings::IniFormat).value(key).toByteArray(), stored);
+        QCOMPARE(QSettings(ini(), QSettings::IniFormat).childGroups(), // the analysis unused
+                 QStringList({"MainWindow", "OptionsWindow"}));
         open();
         leaveStartPage(*window, 3);
         QTRY_VERIFY(splitterSizes().at(0) > 0);
