@@ -285,6 +285,15 @@ private slots:
             if (curve->pen().style() == Qt::DashDotLine)
                 found << QString("system %1")
                              .arg(onSystem(curve->sample(0)) && onSystem(curve->sample(77)));
+            // Fan 1 at phi_max 0.35: psi_v = −2·0.35² + 0.2·0.35 + 0.85 + (0.35π/4)² = 0.7505642,
+            // lambda = 0.5·0.35² + 0.05·0.35 + 0.1 = 0.17875, efficiency 146.96 % of the power
+            // scale's length from its low end (a log scale by default).
+            const QwtScaleDiv& power = plot->scaleDiv(PlotAxis::Power);
+            if (curve->pen().style() == Qt::DotLine && curve->pen().color() == Qt::red)
+                found << QString::number(std::log(curve->sample(31).y() / power.lowerBound()) /
+                                             std::log(power.upperBound() / power.lowerBound()) *
+                                             100,
+                                         'f', 2);
         }
         for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotMarker)) {
             const auto* marker = static_cast<const QwtPlotMarker*>(item);
@@ -296,7 +305,7 @@ private slots:
                                       .arg(onSystem(p))
                                       .arg(qAbs(f.P(f.phi_Q(p.x())) / p.y() - 1) < 1e-6);
         }
-        QCOMPARE(found, QStringList({"system 1", "#ff0000 1 1", "#0000ff 1 1"}));
+        QCOMPARE(found, QStringList({"146.96", "system 1", "#ff0000 1 1", "#0000ff 1 1"}));
         efficiency->click();
         QVERIFY(!plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible());
         efficiency->click(), window->close(), init(); // a restart
