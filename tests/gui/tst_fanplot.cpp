@@ -280,6 +280,7 @@ private slots:
             return qAbs(600 * p.x() * p.x() / 16e6 / p.y() - 1) < 1e-6;
         };
         QStringList found;
+        const int markers = plot->itemList(QwtPlotItem::Rtti_PlotMarker).size();
         for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
             const auto* curve = static_cast<const QwtPlotCurve*>(item);
             if (curve->pen().style() == Qt::DashDotLine)
@@ -306,6 +307,8 @@ private slots:
                                       .arg(qAbs(f.P(f.phi_Q(p.x())) / p.y() - 1) < 1e-6);
         }
         QCOMPARE(found, QStringList({"146.96", "system 1", "#ff0000 1 1", "#0000ff 1 1"}));
+        plot->setWorkingPoint(4500, 700); // the points follow a moved duty, none left behind
+        QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotMarker).size(), markers);
         efficiency->click();
         QVERIFY(!plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible());
         efficiency->click(), window->close(), init(); // a restart
