@@ -344,8 +344,8 @@ private slots:
         // By one for any turn up, else down, from the value the spin box was given.
         row("wheel",
             "BottomTicksCount=20 BottomTicksCount~480 TopTicksCount~-1 TopTicksCount~0 "
-            "LeftTicksCount~1",
-            "log", "----- log", "6,6,6,6,6,6", "21,4,7,7,7,6");
+            "LeftTicksCount~1 RightTicksCount=30 RightTicksCount~120", // not past the top
+            "log", "------- log", "6,6,6,6,6,6", "21,4,7,7,7,30");
     }
 
     void reactions()
