@@ -3,11 +3,11 @@
 #include <QApplication>
 #include <QWidget>
 
-BusyCursor::BusyCursor(QWidget* window)
+BusyCursor::BusyCursor(QWidget& window)
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    if (window && window->isVisible())
-        window->repaint();
+    if (window.isVisible())
+        window.repaint();
 }
 
 BusyCursor::~BusyCursor()

@@ -10,7 +10,7 @@ class QWidget;
 class BusyCursor
 {
 public:
-    explicit BusyCursor(QWidget* window);
+    explicit BusyCursor(QWidget& window);
     ~BusyCursor();
 
 private:

@@ -8,6 +8,6 @@ FanSortProxy::FanSortProxy(QWidget* window) : QSortFilterProxyModel(window), win
 
 void FanSortProxy::sort(int column, Qt::SortOrder order)
 {
-    const BusyCursor busy(window);
+    const BusyCursor busy(*window);
     QSortFilterProxyModel::sort(column, order);
 }

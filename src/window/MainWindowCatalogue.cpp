@@ -174,7 +174,7 @@ void MainWindow::createFanTable()
 
 void MainWindow::updateUI(QString query, bool keepParams)
 {
-    const BusyCursor busy(this);
+    const BusyCursor busy(*this);
     plot->clearPlot();
     QSqlQuery fanQuery = catalogueQuery(query);
     // Read once from first row to last: the driver then keeps no copy of the rows.
@@ -228,7 +228,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
         changedRows += range.height();
     std::optional<BusyCursor> busy;
     if (changedRows + cmpFanIds.size() >= busyFanCount)
-        busy.emplace(this);
+        busy.emplace(*this);
 
     for (const int row : idRows(selected)) {
         const QString id = sortProxy->index(row, FanId).data().toString();
