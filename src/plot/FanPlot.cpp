@@ -46,9 +46,9 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
         axes->setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &numberLocale));
     }
 
-    point = new WorkingPoint(this, xAxis.pos, pAxis.pos);
+    point = new WorkingPoint(this, xAxis, pAxis);
     connect(point, &WorkingPoint::changed, this, &FanPlot::workingPointChanged);
-    operatingPoints = std::make_unique<OperatingPointItems>(this, xAxis.pos, pAxis.pos);
+    operatingPoints = std::make_unique<OperatingPointItems>(this, xAxis, pAxis);
     connect(point, &WorkingPoint::changed, this, &FanPlot::moveOperatingPoints);
     axes->efficiencyScale()->setTitle(tr("η, %", "Plot"));
     tuneEfficiencyScale();
@@ -76,10 +76,6 @@ void FanPlot::setPlotType(PlotType type)
 
     enableAxis(xTop, true);
     enableAxis(yRight, true);
-
-    xAxis = PlotAxisId(xBottom, 0);
-    pAxis = PlotAxisId(yLeft, 0);
-    nAxis = PlotAxisId(yRight, 0);
 
     const QString q = QStringLiteral("Q, ");
     const QString p = QStringLiteral("P, ") + tr("Pa", "Plot");
@@ -166,7 +162,7 @@ void FanPlot::updatePlot()
     // The fan at position i gets colour i mod 8: removing a fan shifts the colours after it.
     int colourIndex = 0;
     for (const FanCalculator& fan : qAsConst(fanList)) {
-        fanItems.emplace_back(fan, logScale, xAxis.pos, pAxis.pos, nAxis.pos);
+        fanItems.emplace_back(fan, logScale, xAxis, pAxis, nAxis);
         fanItems.back().extendRanges(flowRange, pressureRange, powerRange);
         fanItems.back().attachCurves(this, colours.at(colourIndex));
         colourIndex = (colourIndex + 1) % colours.size();
@@ -178,8 +174,8 @@ void FanPlot::updatePlot()
         // The power scale is widened once, after all labels, when a pressure label and a power
         // label of any fan would meet; the labels sit at data points, so they follow the scale.
         bool labelsMeet = false;
-        const QwtScaleMap pressureMap = canvasMap(pAxis.pos);
-        const QwtScaleMap powerMap = canvasMap(nAxis.pos);
+        const QwtScaleMap pressureMap = canvasMap(pAxis);
+        const QwtScaleMap powerMap = canvasMap(nAxis);
         for (const FanCurveItems& items : fanItems) {
             if (items.attachLabels(this, pressureMap, powerMap))
                 labelsMeet = true;
@@ -198,7 +194,7 @@ void FanPlot::updatePlot()
 
     for (int i = 0; showEfficiency && i < fanList.size(); ++i)
         EfficiencyCurves::attach(this, fanList.at(i), colours.at(i % colours.size()), logScale,
-                                 xAxis.pos, nAxis.pos);
+                                 xAxis, nAxis);
     if (showOperatingPoints && point->isShown())
         operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale);
     if (point->isShown())

@@ -131,9 +131,10 @@ private:
 
     FanPlotRenderer* renderer = nullptr;
 
-    PlotAxisId xAxis;
-    PlotAxisId pAxis;
-    PlotAxisId nAxis;
+    // The sides of the curves' axes: airflow, pressure at 20 °C, power.
+    const int xAxis = xBottom;
+    const int pAxis = yLeft;
+    const int nAxis = yRight;
 
     QLocale numberLocale;
 
