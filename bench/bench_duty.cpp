@@ -5,6 +5,7 @@
 //
 // Usage: bench_duty [fan count] [rounds]   (default 100000 fans, 5 rounds)
 
+#include "BenchTiming.h"
 #include "CatalogueQueries.h"
 #include "DutyColumns.h"
 #include "FanPlot.h"
@@ -26,24 +27,6 @@
 #include <vector>
 
 namespace {
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Time of one action, including the repaint the event loop does right after it.
-double timeAction(const std::function<void()>& action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    QApplication::processEvents();
-    return timer.nsecsElapsed() / 1e6;
-}
 
 enum Action { Load, Sort, Screen, Total, ActionCount };
 const char* const actionNames[ActionCount] = {

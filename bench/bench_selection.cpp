@@ -5,6 +5,7 @@
 //
 // Usage: bench_selection [fan count] [rounds]   (default 100000 fans; 5 rounds, 1 from 1,000,000)
 
+#include "BenchTiming.h"
 #include "CatalogueQueries.h"
 #include "FanParameter.h"
 #include "FanPlot.h"
@@ -74,24 +75,6 @@ double timeRaw(const QString& file, const QStringList& statements)
     const double ms = timer.nsecsElapsed() / 1e6;
     sqlite3_close(db);
     return ms;
-}
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-// Time of one action, including the repaint the event loop does right after it.
-double timeAction(const std::function<void()>& action)
-{
-    QElapsedTimer timer;
-    timer.start();
-    action();
-    QApplication::processEvents();
-    return timer.nsecsElapsed() / 1e6;
 }
 
 QString selectionConds(const QList<FanParameter*>& params)
