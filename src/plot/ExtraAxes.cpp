@@ -9,6 +9,7 @@
 #include <qwt_scale_draw.h>
 #include <qwt_scale_engine.h>
 #include <qwt_scale_widget.h>
+#include <qwt_transform.h>
 
 #include <algorithm>
 
@@ -105,9 +106,9 @@ void ExtraAxes::setScaleEngine(int axis, bool logarithmic)
     } else if (QwtScaleWidget* widget = scaleWidget(axis)) {
         // A bare scale widget has no engine: it takes the engine's value-to-pixel mapping.
         if (logarithmic)
-            widget->setTransformation(QwtLogScaleEngine(10).transformation());
+            widget->setTransformation(new QwtLogTransform);
         else
-            widget->setTransformation(QwtLinearScaleEngine(10).transformation());
+            widget->setTransformation(new QwtNullTransform);
     }
 }
 
