@@ -30,19 +30,15 @@ QVector<QPointF> samples(const FanCalculator& fan)
     return points;
 }
 
-double onPowerScale(double efficiency, double lo, double hi, bool logarithmic)
-{
-    const double share = efficiency / 100.0;
-    return logarithmic ? lo * std::pow(hi / lo, share) : lo + share * (hi - lo);
-}
-
 void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic,
             int xAxis, int powerAxis)
 {
     const QwtScaleDiv& div = plot->axisScaleDiv(powerAxis);
     QVector<QPointF> points = samples(fan);
     for (QPointF& point : points)
-        point.setY(onPowerScale(point.y(), div.lowerBound(), div.upperBound(), logarithmic));
+        // The power at the height of the efficiency on the 0 to 100 % scale.
+        point.setY(PlotScales::atShare(div.lowerBound(), div.upperBound(), point.y() / 100.0,
+                                       logarithmic));
     const auto drawable = [logarithmic](const QPointF& point) {
         return PlotScales::isDrawable(point.x(), logarithmic) && std::isfinite(point.y());
     };

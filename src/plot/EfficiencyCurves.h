@@ -14,9 +14,6 @@ namespace EfficiencyCurves {
 // The fan's efficiency in % (φ·ψv/λ·100) at each sample of its curves, against its airflow.
 QVector<QPointF> samples(const FanCalculator& fan);
 
-// The power that lies at the height of an efficiency in % on a power scale from lo to hi.
-double onPowerScale(double efficiency, double lo, double hi, bool logarithmic);
-
 // Attaches the fan's efficiency dotted in its colour, on the power axis's current scale.
 void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic,
             int xAxis, int powerAxis);

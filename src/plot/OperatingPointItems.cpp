@@ -2,6 +2,7 @@
 
 #include "FanCalculator.h"
 #include "OperatingPoint.h"
+#include "PlotScales.h"
 
 #include <QLocale>
 #include <QPen>
@@ -40,8 +41,7 @@ void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
     QVector<QPointF> points;
     points.reserve(systemSamples + 1);
     for (int i = 0; i <= systemSamples; ++i) {
-        const double share = double(i) / systemSamples;
-        const double q = logarithmic ? lo * std::pow(hi / lo, share) : lo + share * (hi - lo);
+        const double q = PlotScales::atShare(lo, hi, double(i) / systemSamples, logarithmic);
         points.append(QPointF(q, OperatingPoint::systemPressure(q, duty.x(), duty.y())));
     }
     auto* curve = new QwtPlotCurve;

@@ -102,4 +102,9 @@ Range beyondScale(double lo, double hi)
     return {std::max(2.0 * lo - hi, 0.00001), 2.0 * hi};
 }
 
+double atShare(double lo, double hi, double share, bool logarithmic)
+{
+    return logarithmic ? lo * std::pow(hi / lo, share) : lo + share * (hi - lo);
+}
+
 } // namespace PlotScales

@@ -46,6 +46,10 @@ Range widenPowerRange(Range range, bool logarithmic);
 std::array<Range, 6> axisRanges(Range flow, Range pressure, Range power, const Margins& margins,
                                 bool logarithmic);
 
+// The value a share of a scale's length (0 at lo, 1 at hi) stands for: linear, or logarithmic
+// with even ratios.
+double atShare(double lo, double hi, double share, bool logarithmic);
+
 // The ends of a line that crosses a whole scale from lo to hi and beyond, but stays above zero.
 Range beyondScale(double lo, double hi);
 

@@ -35,6 +35,9 @@ private slots:
         row("widen - 1 10", "-0.35 11.35");
         // Lines cross a scale to 2 × lo − hi, at least 0.00001, and to 2 × hi.
         row("beyond - 600 1000, 1 100", "200 2000 1e-05 200");
+        // A quarter of 100 to 500 is 200; of 1 to 10000 on a log scale, 10^(4 × 0.25) = 10.
+        row("share - 100 500 .25", "200");
+        row("share l 1 10000 .25", "10");
         // (t + 273) / 293.
         row("heat - 20, 400, 600, 250", "1 2.29693 2.97952 1.78498");
         // Airflow 1000 to 5000 with 10 % and 25 %: 600 to 6000 m³/h, / 3600 m³/s. Pressure 293
@@ -68,6 +71,7 @@ private slots:
                 : f == "heat"   ? QList<double>{FanCalculator::temperatureFactor(a[0])}
                 : f == "meet"   ? QList<double>{double(FanCurveItems::labelsMeet(a[0], a[1], a[2]))}
                 : f == "digits" ? QList<double>{FanScaleDraw::prettify(a[0], 2)}
+                : f == "share"  ? QList<double>{PlotScales::atShare(a[0], a[1], a[2], log)}
                                 : QList<double>{x.lo, x.hi};
             if (f == "axes")
                 for (const auto& y : PlotScales::axisRanges(
