@@ -4,23 +4,7 @@
 
 #include <QCoreApplication>
 
-#include <cmath>
-
 namespace DutyColumns {
-
-namespace {
-
-double rounded(double value, double step)
-{
-    return std::round(value / step) * step;
-}
-
-QVariant load(const OperatingPoint& point, double percent)
-{
-    return point.loadKnown ? QVariant(rounded(percent, 0.1)) : QVariant();
-}
-
-} // namespace
 
 QString title(int column)
 {
@@ -42,23 +26,27 @@ QVariant value(const OperatingPoint& point, int column, int ratedTemperature)
 {
     if (!point.found || (column >= Count && ratedTemperature <= 20))
         return QVariant();
+    const OperatingPoint shown = point.shown();
+    const bool load = column == MotorLoad || column == MotorLoadRated;
+    if (load && !point.loadKnown)
+        return QVariant();
     switch (column) {
     case Q:
-        return rounded(point.q, 1.0);
+        return shown.q;
     case P:
-        return rounded(point.p, 1.0);
+        return shown.p;
     case N:
-        return rounded(point.n, 0.001);
+        return shown.n;
     case Efficiency:
-        return rounded(point.efficiency, 0.1);
+        return shown.efficiency;
     case MotorLoad:
-        return load(point, point.motorLoad);
+        return shown.motorLoad;
     case Stable:
         return point.stable ? 1.0 : 0.0;
     case NRated:
-        return rounded(point.nRated, 0.001);
+        return shown.nRated;
     case MotorLoadRated:
-        return load(point, point.motorLoadRated);
+        return shown.motorLoadRated;
     default:
         return QVariant();
     }
@@ -72,17 +60,16 @@ QString stableText(const QVariant& value)
                                    : QCoreApplication::translate("DutyColumns", "no");
 }
 
-bool isAlarming(const OperatingPoint& point, int column)
+bool isAlarming(const OperatingPoint& point, int column, int ratedTemperature)
 {
-    if (!point.found)
+    // Only a number shown can be red.
+    if (!value(point, column, ratedTemperature).isValid())
         return false;
     if (column == Stable)
         return !point.stable;
     if (column == MotorLoad)
-        return point.loadKnown && point.motorLoad > 100.0;
-    if (column == MotorLoadRated)
-        return point.loadKnown && point.motorLoadRated > 100.0;
-    return false;
+        return point.motorLoad > 100.0;
+    return column == MotorLoadRated && point.motorLoadRated > 100.0;
 }
 
 } // namespace DutyColumns

@@ -21,7 +21,7 @@ QString title(int column);
 QVariant value(const OperatingPoint& point, int column, int ratedTemperature = 20);
 // How the Stable column's number reads: "yes" or "no", nothing for no data.
 QString stableText(const QVariant& value);
-// A motor over its power, or a fan left of its pressure peak: shown in red.
-bool isAlarming(const OperatingPoint& point, int column);
+// A motor over its power, or a fan left of its pressure peak: shown in red, where a number is.
+bool isAlarming(const OperatingPoint& point, int column, int ratedTemperature = 20);
 
 } // namespace DutyColumns

@@ -39,9 +39,10 @@ FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps)
     return fromCells([&model, row](int column) { return model.index(row, column).data(); }, steps);
 }
 
-FanCalculator formulasFromRow(const QVariantList& row)
+FanCalculator formulasFromRow(const QAbstractItemModel& model, int row)
 {
-    return fromCells([&row](int column) { return row.value(column); }, 0, false);
+    return fromCells([&model, row](int column) { return model.index(row, column).data(); }, 0,
+                     false);
 }
 
 } // namespace FanRecord

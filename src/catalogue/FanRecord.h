@@ -14,6 +14,6 @@ FanCalculator fromRow(const QVariantList& row, int steps);
 // The row `row` of a model over the fan table query, or over a proxy that keeps its columns.
 FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps);
 // The same fan without sampled curves or labels: enough for its formulas, and cheap to make.
-FanCalculator formulasFromRow(const QVariantList& row);
+FanCalculator formulasFromRow(const QAbstractItemModel& model, int row);
 
 } // namespace FanRecord

@@ -171,12 +171,8 @@ const OperatingPoint& FanTableModel::pointAt(int row) const
         points.resize(size_t(rows));
     }
     if (!solved[size_t(row)]) {
-        QVariantList cells;
-        cells.reserve(int(columns.size()));
-        for (const Column& column : columns)
-            cells.append(column.value(row));
         points[size_t(row)] =
-            OperatingPoint::solve(FanRecord::formulasFromRow(cells), duty.x(), duty.y());
+            OperatingPoint::solve(FanRecord::formulasFromRow(*this, row), duty.x(), duty.y());
         solved[size_t(row)] = true;
     }
     return points[size_t(row)];

@@ -40,7 +40,25 @@ double refinedPeak(const Pressure& pressure, double peak, double a, double b, do
     return (a + b) / 2.0;
 }
 
+double rounded(double value, double step)
+{
+    return std::round(value / step) * step;
+}
+
 } // namespace
+
+OperatingPoint OperatingPoint::shown() const
+{
+    OperatingPoint point = *this;
+    point.q = rounded(q, 1.0);
+    point.p = rounded(p, 1.0);
+    for (double* power : {&point.n, &point.n20, &point.nRated})
+        *power = rounded(*power, 0.001);
+    for (double* percent :
+         {&point.efficiency, &point.motorLoad, &point.motorLoad20, &point.motorLoadRated})
+        *percent = rounded(*percent, 0.1);
+    return point;
+}
 
 double OperatingPoint::systemPressure(double q, double dutyQ, double dutyP)
 {

@@ -30,6 +30,10 @@ struct OperatingPoint
     static OperatingPoint solve(const FanCalculator& fan, double dutyQ, double dutyP,
                                 double gasTemperature = 20.0);
 
+    // The same point rounded as it is worth reading, the same wherever it is shown: airflow and
+    // pressure to whole units, powers to watts, percentages to tenths.
+    OperatingPoint shown() const;
+
     // The system's pressure at an airflow q, for a system through the duty.
     static double systemPressure(double q, double dutyQ, double dutyP);
 };

@@ -22,11 +22,6 @@ namespace {
 // Enough for a smooth parabola across any canvas.
 const int systemSamples = 100;
 
-double rounded(double value, double step)
-{
-    return std::round(value / step) * step;
-}
-
 } // namespace
 
 OperatingPointItems::OperatingPointItems(QwtPlot* plot, int xAxis, int pressureAxis)
@@ -72,12 +67,12 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         marker->setValue(point.q, point.p);
         marker->setSymbol(
             new QwtSymbol(QwtSymbol::Ellipse, QBrush(colour), QPen(Qt::black), QSize(9, 9)));
-        // The numbers as the duty columns round them.
+        // The numbers as the duty columns show them.
+        const OperatingPoint shown = point.shown();
         QwtText text(tr("Q: %1 m³/h\nP: %2 Pa\nN: %3 kW\nη: %4 %")
-                         .arg(locale.toString(rounded(point.q, 1.0), 'g', 6),
-                              locale.toString(rounded(point.p, 1.0), 'g', 6),
-                              locale.toString(rounded(point.n, 0.001), 'g', 6),
-                              locale.toString(rounded(point.efficiency, 0.1), 'g', 6)));
+                         .arg(locale.toString(shown.q, 'g', 6), locale.toString(shown.p, 'g', 6),
+                              locale.toString(shown.n, 'g', 6),
+                              locale.toString(shown.efficiency, 'g', 6)));
         text.setColor(colour);
         text.setBackgroundBrush(QColor(255, 255, 255, 220));
         text.setBorderPen(QPen(colour));

@@ -143,12 +143,10 @@ void ComparisonView::showDuty()
             const FanCalculator* fan = fans.value(id);
             const OperatingPoint point =
                 fan ? OperatingPoint::solve(*fan, duty.x(), duty.y()) : OperatingPoint();
+            const int rated = fan ? fan->get_temperature() : 20;
             for (int row = 0; row < rows.size(); ++row) {
-                const QVariant value =
-                    DutyColumns::value(point, row, fan ? fan->get_temperature() : 20);
-                QMap<int, QVariant> cell{{Qt::DisplayRole, value}};
-                // A blank rated cell of a cold fan is not red, however its load reads.
-                if (value.isValid() && DutyColumns::isAlarming(point, row))
+                QMap<int, QVariant> cell{{Qt::DisplayRole, DutyColumns::value(point, row, rated)}};
+                if (DutyColumns::isAlarming(point, row, rated))
                     cell.insert(Qt::ForegroundRole, QBrush(Qt::red));
                 rows[row].cells.append(cell);
             }
