@@ -2,6 +2,57 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU">
 <context>
+    <name>Csv</name>
+    <message>
+        <source>en</source>
+        <comment>code of the interface language</comment>
+        <translation>ru</translation>
+    </message>
+</context>
+<context>
+    <name>DutyColumns</name>
+    <message>
+        <source>Q at duty, m³/h</source>
+        <translation>Q в рабочей точке, м³/ч</translation>
+    </message>
+    <message>
+        <source>P at duty, Pa</source>
+        <translation>P в рабочей точке, Па</translation>
+    </message>
+    <message>
+        <source>N at duty, kW</source>
+        <translation>N в рабочей точке, кВт</translation>
+    </message>
+    <message>
+        <source>Efficiency at duty, %</source>
+        <translation>КПД в рабочей точке, %</translation>
+    </message>
+    <message>
+        <source>Motor load, %</source>
+        <translation>Загрузка двигателя, %</translation>
+    </message>
+    <message>
+        <source>Stable</source>
+        <translation>Устойчивая работа</translation>
+    </message>
+    <message>
+        <source>N at rated temperature, kW</source>
+        <translation>N при расчётной температуре, кВт</translation>
+    </message>
+    <message>
+        <source>Motor load at rated temperature, %</source>
+        <translation>Загрузка двигателя при расчётной температуре, %</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>да</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>нет</translation>
+    </message>
+</context>
+<context>
     <name>FanPlot</name>
     <message>
         <source>Pa</source>
@@ -422,6 +473,19 @@
     </message>
 </context>
 <context>
+    <name>OperatingPointItems</name>
+    <message>
+        <source>Q: %1 m³/h
+P: %2 Pa
+N: %3 kW
+η: %4 %</source>
+        <translation>Q: %1 м³/ч
+P: %2 Па
+N: %3 кВт
+η: %4 %</translation>
+    </message>
+</context>
+<context>
     <name>OptionsDialog</name>
     <message>
         <source>Tick count</source>
@@ -492,62 +556,6 @@
         <source>Show expert mode</source>
         <comment>Plot options</comment>
         <translation>Режим эксперта</translation>
-    </message>
-</context>
-<context>
-    <name>DutyColumns</name>
-    <message>
-        <source>Q at duty, m³/h</source>
-        <translation>Q в рабочей точке, м³/ч</translation>
-    </message>
-    <message>
-        <source>P at duty, Pa</source>
-        <translation>P в рабочей точке, Па</translation>
-    </message>
-    <message>
-        <source>N at duty, kW</source>
-        <translation>N в рабочей точке, кВт</translation>
-    </message>
-    <message>
-        <source>Efficiency at duty, %</source>
-        <translation>КПД в рабочей точке, %</translation>
-    </message>
-    <message>
-        <source>Motor load, %</source>
-        <translation>Загрузка двигателя, %</translation>
-    </message>
-    <message>
-        <source>Stable</source>
-        <translation>Устойчивая работа</translation>
-    </message>
-    <message>
-        <source>N at rated temperature, kW</source>
-        <translation>N при расчётной температуре, кВт</translation>
-    </message>
-    <message>
-        <source>Motor load at rated temperature, %</source>
-        <translation>Загрузка двигателя при расчётной температуре, %</translation>
-    </message>
-    <message>
-        <source>yes</source>
-        <translation>да</translation>
-    </message>
-    <message>
-        <source>no</source>
-        <translation>нет</translation>
-    </message>
-</context>
-<context>
-    <name>OperatingPointItems</name>
-    <message>
-        <source>Q: %1 m³/h
-P: %2 Pa
-N: %3 kW
-η: %4 %</source>
-        <translation>Q: %1 м³/ч
-P: %2 Па
-N: %3 кВт
-η: %4 %</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "Csv.h"
 
+#include <QCoreApplication>
 #include <QSaveFile>
 
 #include <cmath>
@@ -10,6 +11,12 @@ Csv::Csv(QChar delimiter) : separator(delimiter) {}
 Csv Csv::forLanguage(const QString& language)
 {
     return Csv(language.startsWith(QLatin1String("ru")) ? QLatin1Char(';') : QLatin1Char(','));
+}
+
+Csv Csv::forInterface()
+{
+    // The translation names its own language, so no other code needs to know which is loaded.
+    return forLanguage(QCoreApplication::translate("Csv", "en", "code of the interface language"));
 }
 
 QChar Csv::decimalPoint() const

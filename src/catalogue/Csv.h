@@ -19,6 +19,8 @@ public:
     explicit Csv(QChar delimiter = QLatin1Char(','));
     // The convention of the interface's language: Russian spreadsheets split at ";".
     static Csv forLanguage(const QString& language);
+    // The convention of the language the interface is translated into.
+    static Csv forInterface();
 
     QChar delimiter() const { return separator; }
     QChar decimalPoint() const;
