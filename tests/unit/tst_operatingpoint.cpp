@@ -1,3 +1,4 @@
+#include "DutyColumns.h"
 #include "FanCalculator.h"
 #include "OperatingPoint.h"
 
@@ -96,6 +97,50 @@ private slots:
             QVERIFY2(std::isnan(e) ? std::isnan(v) : std::abs(v - e) <= 1e-6 * std::abs(e),
                      qPrintable(QString("value %1: %2, not %3").arg(i).arg(v, 0, 'g', 10).arg(e)));
         }
+    }
+
+    // What the fan table and the comparison show of a point: rounded numbers, the rated
+    // temperature's rows only for a hot fan, red past a full motor or left of the peak.
+    void dutyColumns_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("rated");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<bool>("red");
+        using namespace DutyColumns;
+        QTest::newRow("Q to whole m³/h") << int(Q) << 20 << QVariant(12500.0) << false;
+        QTest::newRow("P to whole Pa") << int(P) << 20 << QVariant(800.0) << false;
+        QTest::newRow("N to watts") << int(N) << 20 << QVariant(3.142) << false;
+        QTest::newRow("efficiency to tenths") << int(Efficiency) << 20 << QVariant(72.3) << false;
+        QTest::newRow("load over 100 %") << int(MotorLoad) << 20 << QVariant(100.1) << true;
+        QTest::newRow("unstable") << int(Stable) << 20 << QVariant(0.0) << true;
+        QTest::newRow("rated, cold fan") << int(NRated) << 20 << QVariant() << false;
+        QTest::newRow("rated N") << int(NRated) << 300 << QVariant(2.0) << false;
+        QTest::newRow("rated load") << int(MotorLoadRated) << 300 << QVariant(99.9) << false;
+        QTest::newRow("past the columns") << int(RatedCount) << 300 << QVariant() << false;
+    }
+
+    void dutyColumns()
+    {
+        QFETCH(int, column);
+        QFETCH(int, rated);
+        OperatingPoint point;
+        QVERIFY(!DutyColumns::value(point, column, rated).isValid());
+        point.found = point.loadKnown = true;
+        point.q = 12500.4375;
+        point.p = 799.6;
+        point.n = 3.14159;
+        point.efficiency = 72.26;
+        point.motorLoad = 100.06;
+        point.nRated = 2.00049;
+        point.motorLoadRated = 99.94;
+        QTEST(DutyColumns::value(point, column, rated), "value");
+        QTEST(DutyColumns::isAlarming(point, column, rated), "red");
+        // A load past 100 % only where the row is shown at all.
+        point.motorLoadRated = 100.5;
+        QCOMPARE(DutyColumns::isAlarming(point, DutyColumns::MotorLoadRated, rated), rated > 20);
+        QCOMPARE(DutyColumns::stableText(DutyColumns::value(point, DutyColumns::Stable)),
+                 QString("no"));
     }
 };
 
