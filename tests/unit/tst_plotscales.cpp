@@ -47,8 +47,8 @@ private slots:
             "600 6000 0.166667 1.66667 146.5 586 63.7808 255.123 49.169 196.676 0.5 2");
         // Labels meet below 2 % of the scale's 100 pixels, either way round, never on no scale.
         row("meet - 100 101.9 100, 101.9 100 100, 100 102 100, 0 0 0", "1 1 0 0");
-        // Two digits: 1234, 0.04567, 625 and −625 (halves away from zero); zero stays.
-        row("digits - 1234, 0.04567, 625, -625, 0", "1200 0.046 630 -630 0");
+        // Two digits: 1234, 0.04567, 625 and −625 (halves away from zero); zero stays. One: 1000.
+        row("digits - 1234 2, 0.04567 2, 625 2, -625 2, 0 2, 1234 1", "1200 0.046 630 -630 0 1000");
     }
 
     void scales()
@@ -70,7 +70,7 @@ private slots:
                 : f == "axes"   ? QList<double>()
                 : f == "heat"   ? QList<double>{FanCalculator::temperatureFactor(a[0])}
                 : f == "meet"   ? QList<double>{double(FanCurveItems::labelsMeet(a[0], a[1], a[2]))}
-                : f == "digits" ? QList<double>{FanScaleDraw::prettify(a[0], 2)}
+                : f == "digits" ? QList<double>{FanScaleDraw::prettify(a[0], int(a[1]))}
                 : f == "share"  ? QList<double>{PlotScales::atShare(a[0], a[1], a[2], log)}
                                 : QList<double>{x.lo, x.hi};
             if (f == "axes")
