@@ -12,13 +12,12 @@ namespace CurvesCsv {
 
 QString text(const QVector<FanCalculator>& fans, const Csv& csv)
 {
-    const char* const context = "FanPlot";
-    const char* const disambiguation = "Curves file";
-    QString text = csv.line({QCoreApplication::translate(context, "fan", disambiguation),
-                             QCoreApplication::translate(context, "Q, m³/h", disambiguation),
-                             QCoreApplication::translate(context, "P at 20 °C, Pa", disambiguation),
-                             QCoreApplication::translate(context, "N at 20 °C, kW", disambiguation),
-                             QCoreApplication::translate(context, "η, %", disambiguation)});
+    QString text =
+        csv.line({QCoreApplication::translate("FanPlot", "fan", "Curves file"),
+                  QCoreApplication::translate("FanPlot", "Q, m³/h", "Curves file"),
+                  QCoreApplication::translate("FanPlot", "P at 20 °C, Pa", "Curves file"),
+                  QCoreApplication::translate("FanPlot", "N at 20 °C, kW", "Curves file"),
+                  QCoreApplication::translate("FanPlot", "η, %", "Curves file")});
     for (int i = 0; i < fans.size(); ++i) {
         const FanCalculator& fan = fans.at(i);
         if (i > 0)
