@@ -24,33 +24,25 @@ Exporter::Exporter(FanPlot* plot, QTableView* fanTable, QTableView* comparison, 
 
 void Exporter::addActions(QMenu* menu)
 {
-    const QStringList csvFilter{tr("CSV table (*.csv)")};
-    const QStringList csvSuffix{QStringLiteral("csv")};
-    menu->addAction(tr("Export p&lot..."), this, [this] {
-        const QString name = askFileName(
-            tr("Export plot"), QStringLiteral("plot.png"),
-            {tr("PNG image (*.png)"), tr("SVG drawing (*.svg)"), tr("PDF document (*.pdf)")},
-            {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")});
-        if (!name.isEmpty())
-            exportPlot(name);
-    });
-    menu->addAction(tr("Export &curves..."), this, [this, csvFilter, csvSuffix] {
-        const QString name =
-            askFileName(tr("Export curves"), QStringLiteral("curves.csv"), csvFilter, csvSuffix);
-        if (!name.isEmpty())
-            exportCurves(name);
-    });
-    menu->addAction(tr("Export &table..."), this, [this, csvFilter, csvSuffix] {
-        const QString name =
-            askFileName(tr("Export fan table"), QStringLiteral("fans.csv"), csvFilter, csvSuffix);
-        if (!name.isEmpty())
-            exportTable(name);
-    });
-    menu->addAction(tr("Export compariso&n..."), this, [this, csvFilter, csvSuffix] {
-        const QString name = askFileName(tr("Export comparison"), QStringLiteral("comparison.csv"),
-                                         csvFilter, csvSuffix);
-        if (!name.isEmpty())
-            exportComparison(name);
+    const QStringList csv{tr("CSV table (*.csv)")};
+    addEntry(menu, tr("Export p&lot..."), tr("Export plot"), QStringLiteral("plot.png"),
+             {tr("PNG image (*.png)"), tr("SVG drawing (*.svg)"), tr("PDF document (*.pdf)")},
+             &Exporter::exportPlot);
+    addEntry(menu, tr("Export &curves..."), tr("Export curves"), QStringLiteral("curves.csv"), csv,
+             &Exporter::exportCurves);
+    addEntry(menu, tr("Export &table..."), tr("Export fan table"), QStringLiteral("fans.csv"), csv,
+             &Exporter::exportTable);
+    addEntry(menu, tr("Export compariso&n..."), tr("Export comparison"),
+             QStringLiteral("comparison.csv"), csv, &Exporter::exportComparison);
+}
+
+void Exporter::addEntry(QMenu* menu, const QString& text, const QString& title, const QString& name,
+                        const QStringList& filters, Export write)
+{
+    menu->addAction(text, this, [this, title, name, filters, write] {
+        const QString fileName = askFileName(title, name, filters);
+        if (!fileName.isEmpty())
+            (this->*write)(fileName);
     });
 }
 
@@ -78,14 +70,17 @@ bool Exporter::exportComparison(const QString& fileName)
                     ModelCsv::text(*comparison, Csv::forInterface(), ModelCsv::RowTitles));
 }
 
-QString Exporter::askFileName(const QString& title, const QString& name, const QStringList& filters,
-                              const QStringList& suffixes)
+QString Exporter::askFileName(const QString& title, const QString& name, const QStringList& filters)
 {
     QString filter = filters.first();
     QString fileName = QFileDialog::getSaveFileName(window, title, QDir(folder).filePath(name),
                                                     filters.join(QLatin1String(";;")), &filter);
     if (fileName.isEmpty())
         return fileName;
+    // The suffixes the filters offer, "png" of "PNG image (*.png)".
+    QStringList suffixes;
+    for (const QString& offered : filters)
+        suffixes.append(offered.section(QLatin1String("*."), 1).section(QLatin1Char(')'), 0, 0));
     if (!suffixes.contains(QFileInfo(fileName).suffix().toLower()))
         fileName += QLatin1Char('.') + suffixes.value(filters.indexOf(filter), suffixes.first());
     folder = QFileInfo(fileName).absolutePath();

@@ -29,10 +29,14 @@ public:
     bool exportComparison(const QString& fileName);
 
 private:
-    // The chosen file, with the suffix of the chosen filter where it has none of `suffixes`;
+    using Export = bool (Exporter::*)(const QString&);
+
+    // An entry that asks for a file, `name` in the last folder proposed, and writes it.
+    void addEntry(QMenu* menu, const QString& text, const QString& title, const QString& name,
+                  const QStringList& filters, Export write);
+    // The chosen file, with the suffix of the chosen filter where it has none the filters offer;
     // empty when the user cancels.
-    QString askFileName(const QString& title, const QString& name, const QStringList& filters,
-                        const QStringList& suffixes);
+    QString askFileName(const QString& title, const QString& name, const QStringList& filters);
     bool writeCsv(const QString& fileName, const QString& text);
     bool done(bool written, const QString& error);
 

@@ -102,7 +102,8 @@ private slots:
                     "Stable,no,no", "\"N at rated temperature, kW\",,0.291"}));
     }
 
-    // Into a missing folder: a box naming the file, and no file; the menu's entries before Exit.
+    // Into a missing folder: a box naming the file, and no file. The menu's entries before Exit;
+    // the plot's asks for a file.
     void failedWritesAndMenu()
     {
         const QString bad = dir.filePath("missing/x.");
@@ -115,6 +116,14 @@ private slots:
             entries << entry->text() + entry->shortcut().toString();
         QCOMPARE(entries.mid(6), L({"Export p&lot...", "Export &curves...", "Export &table...",
                                     "Export compariso&n...", "&Exit"}));
+        QTimer::singleShot(0, this, [this] { // a name without a suffix takes the filter's
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialog->selectNameFilter("SVG drawing (*.svg)");
+            dialog->selectFile(dir.filePath("chosen"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        menuAction(*window, "Export p&lot...")->trigger();
+        QVERIFY(QFileInfo(dir.filePath("chosen.svg")).size() > 0);
     }
 };
 
