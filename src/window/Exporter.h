@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class FanPlot;
 class QMenu;
@@ -38,6 +39,7 @@ private:
     // empty when the user cancels.
     QString askFileName(const QString& title, const QString& name, const QStringList& filters);
     bool writeCsv(const QString& fileName, const QString& text);
+    // Tells the user of a failure, naming the file; `written` passed on.
     bool done(bool written, const QString& error);
 
     FanPlot* plot;
