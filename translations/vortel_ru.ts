@@ -53,6 +53,63 @@
     </message>
 </context>
 <context>
+    <name>Exporter</name>
+    <message>
+        <source>CSV table (*.csv)</source>
+        <translation>Таблица CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>Export p&amp;lot...</source>
+        <translation>Экспорт &amp;графика...</translation>
+    </message>
+    <message>
+        <source>Export plot</source>
+        <translation>Экспорт графика</translation>
+    </message>
+    <message>
+        <source>PNG image (*.png)</source>
+        <translation>Изображение PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG drawing (*.svg)</source>
+        <translation>Рисунок SVG (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF document (*.pdf)</source>
+        <translation>Документ PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Export &amp;curves...</source>
+        <translation>Экспорт &amp;кривых...</translation>
+    </message>
+    <message>
+        <source>Export curves</source>
+        <translation>Экспорт кривых</translation>
+    </message>
+    <message>
+        <source>Export &amp;table...</source>
+        <translation>Экспорт &amp;таблицы...</translation>
+    </message>
+    <message>
+        <source>Export fan table</source>
+        <translation>Экспорт таблицы вентиляторов</translation>
+    </message>
+    <message>
+        <source>Export compariso&amp;n...</source>
+        <translation>Экспорт сравнени&amp;я...</translation>
+    </message>
+    <message>
+        <source>Export comparison</source>
+        <translation>Экспорт сравнения</translation>
+    </message>
+    <message>
+        <source>The file could not be written:
+%1</source>
+        <translation>Не удалось записать файл:
+%1</translation>
+    </message>
+</context>
+<context>
     <name>FanPlot</name>
     <message>
         <source>Pa</source>
@@ -83,6 +140,31 @@
         <source>η, %</source>
         <comment>Plot</comment>
         <translation>η, %</translation>
+    </message>
+    <message>
+        <source>fan</source>
+        <comment>Curves file</comment>
+        <translation>вентилятор</translation>
+    </message>
+    <message>
+        <source>Q, m³/h</source>
+        <comment>Curves file</comment>
+        <translation>Q, м³/ч</translation>
+    </message>
+    <message>
+        <source>P at 20 °C, Pa</source>
+        <comment>Curves file</comment>
+        <translation>Pv при 20 °C, Па</translation>
+    </message>
+    <message>
+        <source>N at 20 °C, kW</source>
+        <comment>Curves file</comment>
+        <translation>N при 20 °C, кВт</translation>
+    </message>
+    <message>
+        <source>η, %</source>
+        <comment>Curves file</comment>
+        <translation>КПД η, %</translation>
     </message>
 </context>
 <context>

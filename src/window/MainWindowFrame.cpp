@@ -2,6 +2,7 @@
 
 #include "ComparisonView.h"
 #include "DataSheetView.h"
+#include "Exporter.h"
 #include "FanPlot.h"
 #include "OptionsDialog.h"
 #include "ReportPrinter.h"
@@ -130,6 +131,8 @@ void MainWindow::createMenus()
                         QKeySequence(Qt::CTRL + Qt::Key_O));
     fileMenu->addAction(tr("&Print"), reportPrinter->choiceBox(), &QMessageBox::exec,
                         QKeySequence(Qt::CTRL + Qt::Key_P));
+    auto* exporter = new Exporter(plot, tableView, comparison->table(), this);
+    exporter->addActions(fileMenu);
     fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));

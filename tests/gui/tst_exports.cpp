@@ -1,0 +1,131 @@
+#include "CatalogueQueries.h"
+#include "Exporter.h"
+#include "FanPlot.h"
+#include "TestSupport.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using L = QStringList;
+
+// What the window writes into files, read back: the plot as image, drawing and PDF, the curves,
+// the fan table and the comparison as CSV; a file that cannot be written.
+class TestExports : public QObject
+{
+    Q_OBJECT
+    TestCatalogue catalogue;
+    std::unique_ptr<MainWindow> window;
+    Exporter* exporter = nullptr;
+    QTemporaryDir dir;
+
+    // The lines of a CSV export, the byte-order mark first, the empty one after the last CR LF.
+    QStringList csv(bool (Exporter::*write)(const QString&), const QString& name)
+    {
+        const QString file = dir.filePath(name);
+        return (exporter->*write)(file) ? QString::fromUtf8(fileBytes(file)).split("\r\n") : L();
+    }
+
+private slots:
+    // Fans 1 and 2 (ВР80-75, Схема 1) plotted, with their efficiency and where they run through
+    // 3000 m³/h, 1500 Pa.
+    void initTestCase()
+    {
+        QLocale::setDefault(QLocale::c());
+        QVERIFY(catalogue.build(TestCatalogue::smallContent()));
+        window = std::make_unique<MainWindow>(catalogue.folder());
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        leaveStartPage(*window, 0);
+        auto* tree = window->findChild<QTreeWidget*>();
+        tree->setCurrentItem(tree->findItems("ВР 80-75", Qt::MatchRecursive).value(0)->child(0));
+        window->findChild<QTableView*>()->selectAll();
+        window->findChild<QCheckBox*>("Efficiency")->setChecked(true);
+        window->findChild<QCheckBox*>("OperatingPoints")->setChecked(true);
+        window->findChild<FanPlot*>()->setWorkingPoint(3000, 1500);
+        exporter = window->findChild<Exporter*>();
+    }
+
+    // A4 landscape at 150 dpi: 297 / 25.4 · 150 = 1753.9 by 210 / 25.4 · 150 = 1240.2 pixels. The
+    // drawing and the PDF each hold every axis title, the extra ones too, the efficiency scale's, a
+    // curve's label and a duty's.
+    void plotFiles()
+    {
+        for (const QString suffix : {"png", "svg", "pdf"})
+            QVERIFY(exporter->exportPlot(dir.filePath("p." + suffix)));
+        QCOMPARE(QImage(dir.filePath("p.png")).size(), QSize(1754, 1240));
+        QXmlStreamReader xml(fileBytes(dir.filePath("p.svg")));
+        QString texts;
+        while (!xml.atEnd())
+            xml.readNext(), texts += xml.text() + ' ';
+        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {dir.filePath("p.pdf"), "-"});
+        QVERIFY(pdftotext.waitForFinished(10000));
+        texts += QString::fromUtf8(pdftotext.readAllStandardOutput());
+        for (const QString seen : {"Q, m³/s", "P, Pa (400 °C)", "P, Pa (600 °C)", "η, %", "N, kW",
+                                   "2850 rev/min", "Q: 1722"})
+            QVERIFY2(texts.count(seen) == 2, qPrintable(seen));
+    }
+
+    // Curves: each fan's first sample, at φ 0.1. Fan 1: De 0.4, u = 28π/3, Q = 13264.75φ =
+    // 1326.47; ψ = 0.85 + 0.2φ − 2φ² + (φπ/1.2)² = 0.9185389, P = 0.6u²ψ = 515.8513ψ = 473.830;
+    // λ = 0.5φ² + 0.05φ + 0.1 = 0.11, N = λ·0.6π·De²·u³/4000 = 0.209081; η = φψ/λ = 83.5035 %.
+    // Fan 2 (400 °C, shown at 20 °C): De 0.315, u = 47.00608, Q 1318.77, P = 1325.743ψ = 1217.75,
+    // N 0.534216. The table sorted by P: fan 1 (300 - 500) before fan 2 (700 - 900), against the
+    // newest-first listing; fan 2's duty as in tst_mainwindow's comparisonDutyRows. Fan 1: ψ =
+    // 56.84892φ² on the system, φ 0.1297959, Q 1722, P 494, λ 0.1149133, N 0.218, η 108.2,
+    // 29.1 % of 0.75 kW, not stable. The comparison: a column per fan, the id row hidden.
+    void csvFiles()
+    {
+        const QStringList curves = csv(&Exporter::exportCurves, "curves.csv");
+        QCOMPARE(curves.size(), 1 + 32 + 1 + 32 + 1);
+        QCOMPARE(L({curves.value(0), curves.value(1), curves.value(33), curves.value(34)}),
+                 L({"\uFEFFfan,\"Q, m³/h\",\"P at 20 °C, Pa\",\"N at 20 °C, kW\",\"η, %\"",
+                    "ВР80-75-3.15 2850 rev/min,1318.77,1217.75,0.534216,83.5035", "",
+                    "ВР80-75-4 1400 rev/min,1326.47,473.83,0.209081,83.5035"}));
+        window->findChild<QTableView*>()->sortByColumn(CatalogueQueries::FanModel + 9,
+                                                       Qt::AscendingOrder);
+        QCOMPARE(
+            csv(&Exporter::exportTable, "fans.csv"),
+            L({"\uFEFFModel,\"Diameter, dm\",Nominal,Material,Scheme,\"Power, KW\",\"Speed, "
+               "rev/min\",\"Revs, rev/min\",\"Q, m³/h\",\"P, Pa\",\"Q at duty, m³/h\",\"P at "
+               "duty, Pa\",\"N at duty, kW\",\"Efficiency at duty, %\",\"Motor load, %\",Stable",
+               "ВР80-75,4,1,О,Схема 1,0.75,1500,1400,\"1250,5 - 4000,5\",300 - "
+               "500,1722,494,0.218,108.2,29.1,no",
+               "ВР80-75,3.15,1,Ж,Схема 1,5.5,3000,2850,1500 - 3000,700 - "
+               "900,3027,1527,0.669,191.8,12.2,no",
+               ""}));
+        const QStringList cmp = csv(&Exporter::exportComparison, "cmp.csv");
+        QCOMPARE(cmp.size(), 12 + 8 + 1);
+        QCOMPARE(cmp.filter(QRegularExpression("^.?(Model|Order|Stable|N at rated)")),
+                 L({"\uFEFFModel,ВР80-75,ВР80-75", "Order online,,https://vortel.example/order/2",
+                    "Stable,no,no", "\"N at rated temperature, kW\",,0.291"}));
+    }
+
+    // Into a missing folder: a box naming the file, and no file. The menu's entries before Exit;
+    // the plot's asks for a file.
+    void failedWritesAndMenu()
+    {
+        const QString bad = dir.filePath("missing/x.");
+        BoxCloser boxes;
+        QVERIFY(!exporter->exportPlot(bad + "pdf") && !exporter->exportTable(bad + "csv"));
+        QCOMPARE(boxes.texts.filter(bad).size(), 2);
+        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+        QStringList entries;
+        for (const QAction* entry : menuAction(*window, "&Exit")->associatedWidgets()[0]->actions())
+            entries << entry->text() + entry->shortcut().toString();
+        QCOMPARE(entries.mid(6), L({"Export p&lot...", "Export &curves...", "Export &table...",
+                                    "Export compariso&n...", "&Exit"}));
+        QTimer::singleShot(0, this, [this] { // a name without a suffix takes the filter's
+            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            dialog->selectNameFilter("SVG drawing (*.svg)");
+            dialog->selectFile(dir.filePath("chosen"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        });
+        menuAction(*window, "Export p&lot...")->trigger();
+        QVERIFY(QFileInfo(dir.filePath("chosen.svg")).size() > 0);
+    }
+};
+
+QTEST_MAIN(TestExports)
+#include "tst_exports.moc"

@@ -1,0 +1,91 @@
+#include "Csv.h"
+
+#include <QtTest>
+
+#include <cmath>
+
+using L = QStringList;
+
+// Comma-separated text as spreadsheets read it, in both conventions, written and read back.
+class TestCsv : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Fields (a list) make a line, read back whole; a number is written to six significant
+    // digits (12500.4|375, 123457|0.8 without an exponent) and read back.
+    void write_data()
+    {
+        QTest::addColumn<QString>("delimiter");
+        QTest::addColumn<QVariant>("input");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty last") << "," << QVariant(L{"a b", ""}) << "a b,\r\n";
+        QTest::newRow("quote") << "," << QVariant(L{"12\" fan"}) << "\"12\"\" fan\"\r\n";
+        QTest::newRow("delimiter, Cyrillic")
+            << ";" << QVariant(L{"ВР 80;5", "x,y"}) << "\"ВР 80;5\";x,y\r\n";
+        QTest::newRow("line break") << "," << QVariant(L{"a\r\nb", "c"}) << "\"a\r\nb\",c\r\n";
+        QTest::newRow("point") << "," << QVariant(12500.4375) << "12500.4";
+        QTest::newRow("decimal comma") << ";" << QVariant(12500.4375) << "12500,4";
+        QTest::newRow("millions") << "," << QVariant(1234567.8) << "1234570";
+        QTest::newRow("small") << ";" << QVariant(-0.000123456) << "-0,000123456";
+        QTest::newRow("no number") << "," << QVariant(double(INFINITY)) << "";
+    }
+    void write()
+    {
+        QFETCH(QString, delimiter);
+        QFETCH(QVariant, input);
+        QFETCH(QString, text);
+        const Csv csv(delimiter.at(0));
+        QVector<Csv::Record> records;
+        if (input.userType() == QMetaType::Double) {
+            QCOMPARE(csv.number(input.toDouble()), text);
+            QCOMPARE(csv.number(csv.toNumber(text)), text);
+        } else {
+            QCOMPARE(csv.line(input.toStringList()), text);
+            QVERIFY(csv.parse(text, records));
+            QCOMPARE(records.value(0).fields, input.toStringList());
+        }
+    }
+
+    void parse_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("records"); // line:field|field, space apart
+        QTest::addColumn<int>("badLine");     // 0: read whole
+        QTest::newRow("mark, empty lines") << "\uFEFFa,b\r\n\r\n\nc"
+                                           << "1:a|b 4:c" << 0;
+        QTest::newRow("field over lines") << "\"x\ny\",z\nw\n"
+                                          << "1:x\ny|z 3:w" << 0;
+        QTest::newRow("unclosed quote") << "a\n\"b,c\nd"
+                                        << "" << 2;
+    }
+    void parse()
+    {
+        QFETCH(QString, text);
+        QVector<Csv::Record> records;
+        int badLine = 0;
+        const bool read = Csv().parse(text, records, &badLine);
+        QStringList seen;
+        for (const Csv::Record& record : qAsConst(records))
+            seen << QString::number(record.line) + ':' + record.fields.join('|');
+        QTEST(read ? seen.join(' ') : QString(), "records");
+        QTEST(badLine, "badLine");
+    }
+
+    // UTF-8 after a byte-order mark; into a missing folder nothing, and an error naming the file.
+    void writeFile()
+    {
+        QTemporaryDir dir;
+        QVERIFY(Csv::writeFile(dir.filePath("a.csv"), "Вентилятор;1\r\n"));
+        QFile file(dir.filePath("a.csv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()), "\uFEFFВентилятор;1\r\n");
+        QString error;
+        QVERIFY(!Csv::writeFile(dir.filePath("no/b.csv"), "x", &error));
+        QVERIFY2(error.startsWith(dir.filePath("no/b.csv") + ": "), qPrintable(error));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), L{"a.csv"});
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCsv)
+#include "tst_csv.moc"
