@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>P at duty, Pa</source>
-        <translation>P в рабочей точке, Па</translation>
+        <translation>Pv в рабочей точке, Па</translation>
     </message>
     <message>
         <source>N at duty, kW</source>
@@ -233,7 +233,7 @@
     <message>
         <source>Speed</source>
         <comment>Fan Parameter</comment>
-        <translation>Обороты двиг.</translation>
+        <translation>Частота вращения</translation>
     </message>
     <message>
         <source>Power</source>
@@ -248,7 +248,7 @@
     <message>
         <source>Nominal</source>
         <comment>Fan Parameter</comment>
-        <translation>Номинал</translation>
+        <translation>Диаметр колеса (доля Dном)</translation>
     </message>
     <message>
         <source>Temperature</source>
@@ -281,7 +281,7 @@
     <message>
         <source>Nominal</source>
         <comment>Fan Table</comment>
-        <translation>Номинал</translation>
+        <translation>Диаметр колеса (доля Dном)</translation>
     </message>
     <message>
         <source>Material</source>
@@ -296,7 +296,7 @@
     <message>
         <source>Power, KW</source>
         <comment>Fan Table</comment>
-        <translation>N, кВт</translation>
+        <translation>Nдв, кВт</translation>
     </message>
     <message>
         <source>Speed, rev/min</source>
@@ -316,7 +316,7 @@
     <message>
         <source>P, Pa</source>
         <comment>Fan Table</comment>
-        <translation>P, Па</translation>
+        <translation>Pv, Па</translation>
     </message>
     <message>
         <source>Error showing fan table!</source>
@@ -392,17 +392,17 @@
     <message>
         <source>Power, KW</source>
         <comment>Cmp Table</comment>
-        <translation>N, кВт</translation>
+        <translation>Nдв, кВт</translation>
     </message>
     <message>
         <source>Q, m³/h</source>
         <comment>Cmp Table</comment>
-        <translation>Q, м³/ч</translation>
+        <translation>Подача Q, м³/ч</translation>
     </message>
     <message>
         <source>P, Pa</source>
         <comment>Cmp Table</comment>
-        <translation>P, Па</translation>
+        <translation>Полное давление Pv, Па</translation>
     </message>
     <message>
         <source>Length, mm</source>
@@ -464,7 +464,7 @@
     </message>
     <message>
         <source>What are we going to print?</source>
-        <translation>Что печатаем?</translation>
+        <translation>Что печатать?</translation>
     </message>
     <message>
         <source>Plot &amp;&amp; tech info</source>
@@ -502,7 +502,7 @@
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation>&amp;Настройки</translation>
+        <translation>&amp;Параметры графика</translation>
     </message>
     <message>
         <source>Operating points</source>
@@ -521,7 +521,7 @@
     </message>
     <message>
         <source>Pressure :</source>
-        <translation>Давление :</translation>
+        <translation>Полное давление Pv:</translation>
     </message>
     <message>
         <source>±</source>
@@ -529,7 +529,7 @@
     </message>
     <message>
         <source>Airflow :</source>
-        <translation>Расход :</translation>
+        <translation>Подача Q:</translation>
     </message>
     <message>
         <source>Fan types</source>
@@ -562,7 +562,7 @@ P: %2 Pa
 N: %3 kW
 η: %4 %</source>
         <translation>Q: %1 м³/ч
-P: %2 Па
+Pv: %2 Па
 N: %3 кВт
 η: %4 %</translation>
     </message>
@@ -622,7 +622,7 @@ N: %3 кВт
     <message>
         <source>Plot options</source>
         <comment>Plot options</comment>
-        <translation>Настройки графика</translation>
+        <translation>Параметры графика</translation>
     </message>
     <message>
         <source> %</source>
@@ -644,7 +644,7 @@ N: %3 кВт
     <name>QObject</name>
     <message>
         <source>Dn</source>
-        <translation>Dn</translation>
+        <translation>Dном</translation>
     </message>
     <message>
         <source>%1 rev/min</source>
