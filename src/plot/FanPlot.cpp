@@ -195,10 +195,11 @@ void FanPlot::updatePlot()
     for (int i = 0; showEfficiency && i < fanList.size(); ++i)
         EfficiencyCurves::attach(this, fanList.at(i), colours.at(i % colours.size()), logScale,
                                  xAxis, nAxis);
-    if (showOperatingPoints && point->isShown())
-        operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale);
     if (point->isShown())
         point->attach(logScale);
+    if (showOperatingPoints && point->isShown())
+        operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale,
+                                point->labelRect());
     replot();
 }
 
@@ -265,7 +266,8 @@ void FanPlot::moveOperatingPoints()
 {
     operatingPoints->remove();
     if (showOperatingPoints && !fanList.isEmpty())
-        operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale);
+        operatingPoints->attach(fanList, colours, point->point(), logScale, numberLocale,
+                                point->labelRect());
 }
 
 void FanPlot::tuneAxis(int axis, double lo, double hi)

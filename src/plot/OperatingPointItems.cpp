@@ -8,6 +8,7 @@
 #include <QPen>
 
 #include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
 #include <qwt_scale_div.h>
@@ -21,6 +22,20 @@ namespace {
 
 // Enough for a smooth parabola across any canvas.
 const int systemSamples = 100;
+// The marker's symbol and the gap between it and its label, in pixels.
+const int symbolSize = 9;
+const int labelSpacing = 8;
+
+// The rectangle Qwt draws a marker's label in, beside a symbol of symbolSize.
+QRectF labelRect(const QPointF& point, const QSizeF& size, Qt::Alignment alignment, int spacing)
+{
+    const double offset = (symbolSize + 1) / 2.0 + spacing;
+    const double x =
+        alignment & Qt::AlignLeft ? point.x() - offset - size.width() : point.x() + offset;
+    const double y =
+        alignment & Qt::AlignTop ? point.y() - offset - size.height() : point.y() + offset;
+    return QRectF(QPointF(x, y), size);
+}
 
 } // namespace
 
@@ -50,23 +65,40 @@ void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
 }
 
 void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVector<QColor>& colours,
-                                 const QPointF& duty, bool logarithmic, const QLocale& locale)
+                                 const QPointF& duty, bool logarithmic, const QLocale& locale,
+                                 const QRectF& keepClear)
 {
     // A duty without a positive airflow and pressure has no system through it.
     if (!(duty.x() > 0.0 && duty.y() > 0.0 && std::isfinite(duty.x()) && std::isfinite(duty.y())))
         return;
     attachSystem(duty, logarithmic);
     const QwtScaleMap pressureMap = plot->canvasMap(pressureAxis);
+    const QwtScaleMap flowMap = plot->canvasMap(xAxis);
+    const QRectF canvas(QPointF(0, 0), plot->canvas()->size());
+    QVector<OperatingPoint> points;
+    points.reserve(fans.size());
+    // Labels keep clear of every point's symbol and of the working point's label.
+    QVector<QRectF> taken;
+    if (!keepClear.isEmpty())
+        taken.append(keepClear);
+    for (const FanCalculator& fan : fans) {
+        points.append(OperatingPoint::solve(fan, duty.x(), duty.y()));
+        const QPointF at(flowMap.transform(points.last().q),
+                         pressureMap.transform(points.last().p));
+        if (points.last().found)
+            taken.append(
+                QRectF(at - QPointF(symbolSize, symbolSize) / 2, QSizeF(symbolSize, symbolSize)));
+    }
     for (int i = 0; i < fans.size(); ++i) {
-        const OperatingPoint point = OperatingPoint::solve(fans.at(i), duty.x(), duty.y());
+        const OperatingPoint& point = points.at(i);
         if (!point.found)
             continue;
         const QColor& colour = colours.at(i % colours.size());
         auto* marker = new QwtPlotMarker;
         marker->setAxes(xAxis, pressureAxis);
         marker->setValue(point.q, point.p);
-        marker->setSymbol(
-            new QwtSymbol(QwtSymbol::Ellipse, QBrush(colour), QPen(Qt::black), QSize(9, 9)));
+        marker->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(colour), QPen(Qt::black),
+                                        QSize(symbolSize, symbolSize)));
         // The numbers as the duty columns show them.
         const OperatingPoint shown = point.shown();
         QwtText text(tr("Q: %1 m³/h\nP: %2 Pa\nN: %3 kW\nη: %4 %")
@@ -80,17 +112,58 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         marker->setLabel(text);
         // Above and left of the point, away from the working point's label right of the system;
         // below near the canvas's top and right near its left edge, so that the canvas keeps it.
-        const QwtScaleMap flowMap = plot->canvasMap(xAxis);
-        const bool nearTop =
-            std::abs(pressureMap.transform(point.p) - pressureMap.p2()) < pressureMap.pDist() / 3.0;
-        const bool nearLeft =
-            std::abs(flowMap.transform(point.q) - flowMap.p1()) < flowMap.pDist() / 3.0;
-        marker->setLabelAlignment((nearTop ? Qt::AlignBottom : Qt::AlignTop) |
-                                  (nearLeft ? Qt::AlignRight : Qt::AlignLeft));
-        marker->setSpacing(8);
+        const QPointF at(flowMap.transform(point.q), pressureMap.transform(point.p));
+        const bool nearTop = std::abs(at.y() - pressureMap.p2()) < pressureMap.pDist() / 3.0;
+        const bool nearLeft = std::abs(at.x() - flowMap.p1()) < flowMap.pDist() / 3.0;
+        // Labels of fans whose points lie close together move apart rather than cover each other.
+        const LabelPlace place =
+            placeLabel(at, text.textSize(plot->canvas()->font()) + QSizeF(2, 2),
+                       (nearTop ? Qt::AlignBottom : Qt::AlignTop) |
+                           (nearLeft ? Qt::AlignRight : Qt::AlignLeft),
+                       canvas, taken);
+        taken.append(place.rect);
+        marker->setLabelAlignment(place.alignment);
+        marker->setSpacing(place.spacing);
         marker->attach(plot);
         items.append(marker);
     }
+}
+
+OperatingPointItems::LabelPlace
+OperatingPointItems::placeLabel(const QPointF& point, const QSizeF& size, Qt::Alignment preferred,
+                                const QRectF& canvas, const QVector<QRectF>& taken)
+{
+    const Qt::Alignment flipX = preferred ^ (Qt::AlignLeft | Qt::AlignRight);
+    const Qt::Alignment flipY = preferred ^ (Qt::AlignTop | Qt::AlignBottom);
+    QVector<LabelPlace> candidates;
+    for (Qt::Alignment alignment : {preferred, flipX, flipY, flipX ^ flipY ^ preferred})
+        candidates.append({alignment, labelSpacing, {}});
+    // Further out on each side, half a label's height at a time.
+    for (int step = 1; step <= 4; ++step)
+        for (int side = 0; side < 4; ++side)
+            candidates.append(
+                {candidates.at(side).alignment, labelSpacing + int(step * size.height() / 2), {}});
+    for (LabelPlace& candidate : candidates)
+        candidate.rect = labelRect(point, size, candidate.alignment, candidate.spacing);
+    // Of the places the canvas keeps, the one that covers the least of the labels placed.
+    const auto covered = [&taken](const QRectF& rect) {
+        double area = 0.0;
+        for (const QRectF& other : taken) {
+            const QRectF common = rect.intersected(other);
+            area += common.width() * common.height();
+        }
+        return area;
+    };
+    const LabelPlace* best = nullptr;
+    double least = 0.0;
+    for (const LabelPlace& candidate : candidates) {
+        if (!canvas.contains(candidate.rect))
+            continue;
+        const double area = covered(candidate.rect);
+        if (!best || area < least)
+            best = &candidate, least = area;
+    }
+    return best ? *best : candidates.first();
 }
 
 void OperatingPointItems::remove()

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QPointF>
+#include <QRectF>
 #include <QVector>
 
 class FanCalculator;
@@ -24,11 +25,25 @@ public:
     // Attaches the items for a duty (airflow, pressure), without replotting; the fan at position i
     // has colour i of the list, round again past its end.
     void attach(const QVector<FanCalculator>& fans, const QVector<QColor>& colours,
-                const QPointF& duty, bool logarithmic, const QLocale& locale);
+                const QPointF& duty, bool logarithmic, const QLocale& locale,
+                const QRectF& keepClear = QRectF());
     // Deletes the items that exist.
     void remove();
     // The plot has deleted every item.
     void forget() { items.clear(); }
+
+    // Where a label of a size goes beside a point (canvas pixels): on the preferred side if it
+    // fits the canvas and meets no label already placed, else on another side or further out,
+    // wherever it covers the least of the others; on the preferred side if the canvas keeps it
+    // nowhere. The rectangle is the label's.
+    struct LabelPlace
+    {
+        Qt::Alignment alignment;
+        int spacing;
+        QRectF rect;
+    };
+    static LabelPlace placeLabel(const QPointF& point, const QSizeF& size, Qt::Alignment preferred,
+                                 const QRectF& canvas, const QVector<QRectF>& taken);
 
 private:
     void attachSystem(const QPointF& duty, bool logarithmic);

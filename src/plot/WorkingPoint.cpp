@@ -7,6 +7,7 @@
 #include <QPen>
 
 #include <qwt_plot.h>
+#include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_marker.h>
 #include <qwt_scale_div.h>
@@ -14,6 +15,9 @@
 #include <qwt_text.h>
 
 namespace {
+
+// Between the point and its label, in pixels.
+const int labelSpacing = 10;
 
 // Shared by every plot; made on first use, on the GUI thread.
 const QPen& workingPointPen()
@@ -42,6 +46,18 @@ void WorkingPoint::set(const QPointF& point)
     emit changed(workPoint);
 }
 
+QRectF WorkingPoint::labelRect() const
+{
+    if (!pointLabel)
+        return {};
+    // Right of and above the point by the label's spacing and half a pixel of its missing pen.
+    const double offset = labelSpacing + 0.5;
+    const QSizeF size = pointLabel->label().textSize(plot->canvas()->font());
+    const QPointF at(plot->canvasMap(xAxis).transform(workPoint.x()),
+                     plot->canvasMap(pressureAxis).transform(workPoint.y()));
+    return QRectF(QPointF(at.x() + offset, at.y() - offset - size.height()), size);
+}
+
 void WorkingPoint::attach(bool logarithmic)
 {
     shown = true;
@@ -59,7 +75,7 @@ void WorkingPoint::attach(bool logarithmic)
         pointLabel = new QwtPlotMarker;
         pointLabel->setAxes(xAxis, pressureAxis);
         pointLabel->setLabelAlignment(Qt::AlignTop | Qt::AlignRight);
-        pointLabel->setSpacing(10);
+        pointLabel->setSpacing(labelSpacing);
         const QString format =
             QStringLiteral("Q: %1 ") + QCoreApplication::translate("FanPlot", "m³/h", "Plot") +
             QStringLiteral("\nP: %2 ") + QCoreApplication::translate("FanPlot", "Pa", "Plot");

@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QObject>
 #include <QPointF>
+#include <QRectF>
 
 class QEvent;
 class QPoint;
@@ -23,6 +24,8 @@ public:
 
     QPointF point() const { return workPoint; }
     bool isShown() const { return shown; }
+    // Where its label is drawn on the canvas, in pixels; empty when it has none.
+    QRectF labelRect() const;
 
     // Marks the point shown and announces it; draws nothing.
     void set(const QPointF& point);
