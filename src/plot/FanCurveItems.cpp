@@ -1,12 +1,12 @@
 #include "FanCurveItems.h"
 
+#include "CurveLabel.h"
 #include "FanCalculator.h"
 
 #include <QPen>
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_marker.h>
 #include <qwt_scale_map.h>
 #include <qwt_text.h>
 
@@ -138,7 +138,7 @@ bool FanCurveItems::labelsMeet(double pressurePixel, double powerPixel, double l
 void FanCurveItems::addLabel(QwtPlot* plot, const QPointF& point, int yAxis, const QString& text,
                              Qt::Alignment alignment) const
 {
-    auto* marker = new QwtPlotMarker;
+    auto* marker = new CurveLabel;
     marker->setAxes(xAxis, yAxis);
     marker->setValue(point);
     marker->setLabel(QwtText(text));
