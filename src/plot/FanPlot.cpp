@@ -139,6 +139,14 @@ void FanPlot::removeFan(int id)
                   fanList.end());
 }
 
+QHash<int, QColor> FanPlot::fanColours() const
+{
+    QHash<int, QColor> result;
+    for (int i = fanList.size() - 1; i >= 0; --i)
+        result.insert(fanList.at(i).get_Id(), colours.at(i % colours.size()));
+    return result;
+}
+
 void FanPlot::removeAllFans()
 {
     fanList.clear();
