@@ -92,6 +92,9 @@ public:
     bool isWorkingPointShown() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The identity of the fan whose curve passes nearest to a canvas point, within a few pixels;
+    // empty when none does.
+    QString curveTip(const QPointF& pos) const;
 
     // Qwt's layout, then the 400 °C and 600 °C axes where FanPlotLayout placed them.
     void updateLayout() override;
