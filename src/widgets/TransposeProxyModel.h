@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIdentityProxyModel>
 #include <QMap>
 #include <QVector>
@@ -20,6 +21,8 @@ public:
 
     // Replaces the rows after the source's; rows of the same count keep the view's selection.
     void setExtraRows(const QVector<ExtraRow>& rows);
+    // The column headers' text colours, by column; an invalid colour leaves the header's own.
+    void setColumnColours(const QVector<QColor>& colours);
 
     QModelIndex index(int row, int column, const QModelIndex& = QModelIndex()) const override
     {
@@ -56,4 +59,5 @@ private:
     const ExtraRow* extraRow(int row) const;
 
     QVector<ExtraRow> extraRows;
+    QVector<QColor> columnColours;
 };
