@@ -2,6 +2,7 @@
 
 #include "BusyCursor.h"
 #include "CatalogueQueries.h"
+#include "Swatch.h"
 
 #include <QWidget>
 
@@ -31,7 +32,7 @@ QVariant FanSortProxy::data(const QModelIndex& index, int role) const
             QSortFilterProxyModel::data(index.siblingAtColumn(CatalogueQueries::FanId)).toInt();
         const auto found = swatches.constFind(id);
         if (found != swatches.constEnd())
-            return *found;
+            return Swatch::icon(*found);
     }
     return QSortFilterProxyModel::data(index, role);
 }

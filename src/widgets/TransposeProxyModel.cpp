@@ -1,5 +1,7 @@
 #include "TransposeProxyModel.h"
 
+#include "Swatch.h"
+
 #include <QBrush>
 
 void TransposeProxyModel::setExtraRows(const QVector<ExtraRow>& rows)
@@ -63,9 +65,12 @@ QVariant TransposeProxyModel::headerData(int section, Qt::Orientation orientatio
         return QVariant();
     if (const ExtraRow* row = orientation == Qt::Vertical ? extraRow(section) : nullptr)
         return role == Qt::DisplayRole ? row->title : QVariant();
-    if (orientation == Qt::Horizontal && role == Qt::ForegroundRole &&
-        columnColours.value(section).isValid())
-        return QBrush(columnColours.at(section));
+    if (orientation == Qt::Horizontal && columnColours.value(section).isValid()) {
+        if (role == Qt::ForegroundRole)
+            return QBrush(columnColours.at(section));
+        if (role == Qt::DecorationRole)
+            return Swatch::icon(columnColours.at(section));
+    }
     return sourceModel()->headerData(
         section, orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal, role);
 }

@@ -21,7 +21,8 @@ public:
 
     // Replaces the rows after the source's; rows of the same count keep the view's selection.
     void setExtraRows(const QVector<ExtraRow>& rows);
-    // The column headers' text colours, by column; an invalid colour leaves the header's own.
+    // The column headers' text colours, beside a square of it, by column; an invalid colour
+    // leaves the header as it is.
     void setColumnColours(const QVector<QColor>& colours);
 
     QModelIndex index(int row, int column, const QModelIndex& = QModelIndex()) const override

@@ -218,7 +218,9 @@ private:
         for (int row = 0; row < table->model()->rowCount(); ++row) {
             const QVariant swatch =
                 table->model()->index(row, CatalogueQueries::FanModel).data(Qt::DecorationRole);
-            seen << (swatch.isValid() ? swatch.value<QColor>().name() : "");
+            // As a selected row shows it, at its middle.
+            const QImage square = swatch.value<QIcon>().pixmap(16, QIcon::Selected).toImage();
+            seen << (swatch.isValid() ? square.pixelColor(8, 8).name() : "");
         }
         return seen;
     }
