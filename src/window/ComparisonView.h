@@ -14,8 +14,9 @@ class QSqlQueryModel;
 class QTableView;
 
 // The comparison page: the compared fans side by side, one column each, with buttons that open
-// their order pages and descriptions, and a menu that asks to remove the chosen columns. While the
-// plot has a working point, rows below say where each fan runs through it.
+// their order pages and descriptions, and a menu that asks to remove the chosen columns. Rows
+// below tell fans of one model apart, each column is headed in its curves' colour, and while the
+// plot has a working point, further rows say where each fan runs through it.
 class ComparisonView : public QWidget
 {
     Q_OBJECT
