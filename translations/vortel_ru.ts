@@ -166,6 +166,26 @@
         <comment>Curves file</comment>
         <translation>КПД η, %</translation>
     </message>
+    <message>
+        <source>Scheme: %1</source>
+        <comment>Curve tip</comment>
+        <translation>Схема: %1</translation>
+    </message>
+    <message>
+        <source>Material: %1</source>
+        <comment>Curve tip</comment>
+        <translation>Исполнение: %1</translation>
+    </message>
+    <message>
+        <source>Speed: %1 rev/min</source>
+        <comment>Curve tip</comment>
+        <translation>Частота вращения: %1 об/мин</translation>
+    </message>
+    <message>
+        <source>Motor: %1 kW, %2 rev/min</source>
+        <comment>Curve tip</comment>
+        <translation>Двигатель: %1 кВт, %2 об/мин</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -511,6 +531,26 @@
     <message>
         <source>Efficiency</source>
         <translation>КПД</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <comment>Cmp Table</comment>
+        <translation>Номинал</translation>
+    </message>
+    <message>
+        <source>Material</source>
+        <comment>Cmp Table</comment>
+        <translation>Исполнение</translation>
+    </message>
+    <message>
+        <source>Scheme</source>
+        <comment>Cmp Table</comment>
+        <translation>Схема</translation>
+    </message>
+    <message>
+        <source>Revs, rev/min</source>
+        <comment>Cmp Table</comment>
+        <translation>n, об/мин</translation>
     </message>
 </context>
 <context>

@@ -19,12 +19,14 @@ template<typename Cell> FanCalculator fromCells(const Cell& value, int steps, bo
         psi.append(value(FanA1 + i).toDouble());
         lambda.append(value(FanB1 + i).toDouble());
     }
-    return FanCalculator(
+    FanCalculator fan(
         value(FanModel).toString(), value(FanClass).toString(), psi, lambda, value(FanB).toDouble(),
         value(FanC).toDouble(), value(FanDiameter).toDouble() / 10.0, value(FanRev).toInt(),
         value(FanPower).toDouble(), value(FanTemperature).toInt(), value(FanNominal).toDouble(),
         value(FanSpeed).toInt(), value(FanRealSpeed).toDouble(), value(FanPhiMin).toDouble(),
         value(FanPhiMax).toDouble(), value(FanId).toInt(), compute, steps);
+    fan.setMaterial(value(FanMaterial).toString());
+    return fan;
 }
 
 } // namespace

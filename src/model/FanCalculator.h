@@ -52,6 +52,12 @@ public:
     double get_power() const { return power; }
     double get_phi_min() const { return phi_min; }
     double get_phi_max() const { return phi_max; }
+    QString get_model() const { return model; }
+    QString get_className() const { return className; }
+    int get_speed() const { return speed; }
+    // The catalogue's material name; it changes nothing in the curves, it only tells fans apart.
+    QString get_material() const { return material; }
+    void setMaterial(const QString& name) { material = name; }
     QString get_P_label_left() const { return P_label_left; }
     QString get_P_label_right() const { return P_label_right; }
     QString get_Ncons_label_left() const { return Ncons_label_left; }
@@ -68,6 +74,7 @@ private:
 
     QString model;
     QString className;
+    QString material;
     int id;
 
     QVector<double> P_values;

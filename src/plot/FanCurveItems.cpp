@@ -1,12 +1,12 @@
 #include "FanCurveItems.h"
 
+#include "CurveLabel.h"
 #include "FanCalculator.h"
 
 #include <QPen>
 
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
-#include <qwt_plot_marker.h>
 #include <qwt_scale_map.h>
 #include <qwt_text.h>
 
@@ -77,6 +77,19 @@ void FanCurveItems::addCurve(QwtPlot* plot, const QVector<double>& y, int count,
                              const QColor& colour, bool dashed) const
 {
     const QPen pen(colour, penWidth, dashed ? Qt::DashLine : Qt::SolidLine);
+    forPieces(y, count, [&](int start, int end) {
+        auto* curve = new QwtPlotCurve;
+        curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
+        curve->setPen(pen);
+        curve->setSamples(q.constData() + start, y.constData() + start, end - start);
+        curve->setAxes(xAxis, yAxis);
+        curve->attach(plot);
+    });
+}
+
+template<typename Piece>
+void FanCurveItems::forPieces(const QVector<double>& y, int count, const Piece& piece) const
+{
     // Undrawable samples split the series: no line is drawn across a stretch without data.
     int start = 0;
     while (start < count) {
@@ -85,16 +98,28 @@ void FanCurveItems::addCurve(QwtPlot* plot, const QVector<double>& y, int count,
         int end = start;
         while (end < count && isDrawable(q.at(end), y.at(end)))
             ++end;
-        if (end > start) {
-            auto* curve = new QwtPlotCurve;
-            curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
-            curve->setPen(pen);
-            curve->setSamples(q.constData() + start, y.constData() + start, end - start);
-            curve->setAxes(xAxis, yAxis);
-            curve->attach(plot);
-        }
+        if (end > start)
+            piece(start, end);
         start = end;
     }
+}
+
+QVector<QPolygonF> FanCurveItems::pixelLines(const QwtScaleMap& xMap,
+                                             const QwtScaleMap& pressureMap,
+                                             const QwtScaleMap& powerMap) const
+{
+    QVector<QPolygonF> lines;
+    const auto add = [&](const QVector<double>& y, int count, const QwtScaleMap& yMap) {
+        forPieces(y, count, [&](int start, int end) {
+            QPolygonF line;
+            for (int i = start; i < end; ++i)
+                line << QPointF(xMap.transform(q.at(i)), yMap.transform(y.at(i)));
+            lines.append(line);
+        });
+    };
+    add(p, pressureCount, pressureMap);
+    add(n, powerCount, powerMap);
+    return lines;
 }
 
 bool FanCurveItems::firstDrawable(const QVector<double>& y, int count, bool fromEnd,
@@ -138,7 +163,7 @@ bool FanCurveItems::labelsMeet(double pressurePixel, double powerPixel, double l
 void FanCurveItems::addLabel(QwtPlot* plot, const QPointF& point, int yAxis, const QString& text,
                              Qt::Alignment alignment) const
 {
-    auto* marker = new QwtPlotMarker;
+    auto* marker = new CurveLabel;
     marker->setAxes(xAxis, yAxis);
     marker->setValue(point);
     marker->setLabel(QwtText(text));

@@ -3,6 +3,7 @@
 #include "PlotScales.h"
 
 #include <QPointF>
+#include <QPolygonF>
 #include <QString>
 #include <QVector>
 
@@ -29,11 +30,18 @@ public:
     bool attachLabels(QwtPlot* plot, const QwtScaleMap& pressureMap,
                       const QwtScaleMap& powerMap) const;
 
+    // The curves' drawn pieces in canvas pixels, as these maps place them.
+    QVector<QPolygonF> pixelLines(const QwtScaleMap& xMap, const QwtScaleMap& pressureMap,
+                                  const QwtScaleMap& powerMap) const;
+
     // Labels meet when their heights differ by less than 2 % of the scale's pixel length.
     static bool labelsMeet(double pressurePixel, double powerPixel, double length);
 
 private:
     bool isDrawable(double x, double y) const;
+    // Calls piece(start, end) for each run of drawable samples of y among the first count.
+    template<typename Piece>
+    void forPieces(const QVector<double>& y, int count, const Piece& piece) const;
     bool firstDrawable(const QVector<double>& y, int count, bool fromEnd, QPointF& point) const;
     void addCurve(QwtPlot* plot, const QVector<double>& y, int count, int yAxis,
                   const QColor& colour, bool dashed) const;

@@ -1,5 +1,6 @@
 #include "FanPlot.h"
 
+#include "CurveTips.h"
 #include "EfficiencyCurves.h"
 #include "ExtraAxes.h"
 #include "FanCurveItems.h"
@@ -10,11 +11,13 @@
 #include "WorkingPoint.h"
 
 #include <QCursor>
+#include <QHelpEvent>
 #include <QMenu>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QToolTip>
 
 #include <qwt_plot_grid.h>
 #include <qwt_scale_div.h>
@@ -137,6 +140,14 @@ void FanPlot::removeFan(int id)
     fanList.erase(std::remove_if(fanList.begin(), fanList.end(),
                                  [id](const FanCalculator& fan) { return fan.get_Id() == id; }),
                   fanList.end());
+}
+
+QHash<int, QColor> FanPlot::fanColours() const
+{
+    QHash<int, QColor> result;
+    for (int i = fanList.size() - 1; i >= 0; --i)
+        result.insert(fanList.at(i).get_Id(), colours.at(i % colours.size()));
+    return result;
 }
 
 void FanPlot::removeAllFans()
@@ -324,9 +335,39 @@ bool FanPlot::isWorkingPointShown() const
 
 bool FanPlot::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == canvas() && event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = curveTip(help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, canvas());
+        return true;
+    }
     if (point && watched == canvas() && point->mouseEvent(event, !fanList.isEmpty(), logScale))
         return true;
     return QwtPlot::eventFilter(watched, event);
+}
+
+QString FanPlot::curveTip(const QPointF& pos) const
+{
+    const QwtScaleMap x = canvasMap(xAxis);
+    const QwtScaleMap p = canvasMap(pAxis);
+    const QwtScaleMap n = canvasMap(nAxis);
+    int nearest = -1;
+    double best = CurveTips::reach;
+    // Later fans are drawn over earlier ones: of equally near curves, the one on top wins.
+    for (int i = 0; i < fanList.size(); ++i) {
+        const FanCurveItems items(fanList.at(i), logScale, xAxis, pAxis, nAxis);
+        for (const QPolygonF& line : items.pixelLines(x, p, n)) {
+            const double distance = CurveTips::distance(line, pos);
+            if (distance <= best) {
+                best = distance;
+                nearest = i;
+            }
+        }
+    }
+    return nearest < 0 ? QString() : CurveTips::text(fanList.at(nearest), numberLocale);
 }
 
 void FanPlot::canvasContextMenuRequested(QPoint)

@@ -5,6 +5,7 @@
 #include "PlotScales.h"
 
 #include <QColor>
+#include <QHash>
 #include <QLocale>
 #include <QMarginsF>
 #include <QPointF>
@@ -50,6 +51,9 @@ public:
 
     // The fans in plot order.
     const QVector<FanCalculator>& fans() const { return fanList; }
+    // The colour of each fan's curves by its id (of its first entry, when it was added twice),
+    // as the next redraw gives them.
+    QHash<int, QColor> fanColours() const;
 
     void setLogScale(bool on) { logScale = on; }
     void setShowMarkers(bool on) { showMarkers = on; }
@@ -88,6 +92,9 @@ public:
     bool isWorkingPointShown() const;
 
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The identity of the fan whose curve passes nearest to a canvas point, within a few pixels;
+    // empty when none does.
+    QString curveTip(const QPointF& pos) const;
 
     // Qwt's layout, then the 400 °C and 600 °C axes where FanPlotLayout placed them.
     void updateLayout() override;

@@ -1,6 +1,8 @@
 #include "FanSortProxy.h"
 
 #include "BusyCursor.h"
+#include "CatalogueQueries.h"
+#include "Swatch.h"
 
 #include <QWidget>
 
@@ -10,4 +12,27 @@ void FanSortProxy::sort(int column, Qt::SortOrder order)
 {
     const BusyCursor busy(*window);
     QSortFilterProxyModel::sort(column, order);
+}
+
+void FanSortProxy::setSwatches(const QHash<int, QColor>& colours)
+{
+    if (colours.isEmpty() && swatches.isEmpty())
+        return;
+    swatches = colours;
+    const int column = CatalogueQueries::FanModel;
+    if (rowCount() > 0 && columnCount() > column)
+        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DecorationRole});
+}
+
+QVariant FanSortProxy::data(const QModelIndex& index, int role) const
+{
+    if (role == Qt::DecorationRole && index.column() == CatalogueQueries::FanModel &&
+        !swatches.isEmpty()) {
+        const int id =
+            QSortFilterProxyModel::data(index.siblingAtColumn(CatalogueQueries::FanId)).toInt();
+        const auto found = swatches.constFind(id);
+        if (found != swatches.constEnd())
+            return Swatch::icon(*found);
+    }
+    return QSortFilterProxyModel::data(index, role);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QHash>
 #include <QSortFilterProxyModel>
 
 // The fan table's sort proxy: default settings, dynamic re-sorting. Sorting by a header click
@@ -14,6 +16,12 @@ public:
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // The rows of these fan ids show a square of their colour in the first visible column, so
+    // that a row can be found on the plot by its curves' colour.
+    void setSwatches(const QHash<int, QColor>& colours);
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
 private:
     QWidget* window;
+    QHash<int, QColor> swatches;
 };

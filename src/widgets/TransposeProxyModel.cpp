@@ -1,5 +1,9 @@
 #include "TransposeProxyModel.h"
 
+#include "Swatch.h"
+
+#include <QBrush>
+
 void TransposeProxyModel::setExtraRows(const QVector<ExtraRow>& rows)
 {
     const int first = sourceModel() ? sourceModel()->columnCount() : 0;
@@ -21,6 +25,15 @@ void TransposeProxyModel::setExtraRows(const QVector<ExtraRow>& rows)
             endInsertRows();
         }
     }
+}
+
+void TransposeProxyModel::setColumnColours(const QVector<QColor>& colours)
+{
+    if (colours == columnColours)
+        return;
+    columnColours = colours;
+    if (columnCount() > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 const TransposeProxyModel::ExtraRow* TransposeProxyModel::extraRow(int row) const
@@ -52,6 +65,12 @@ QVariant TransposeProxyModel::headerData(int section, Qt::Orientation orientatio
         return QVariant();
     if (const ExtraRow* row = orientation == Qt::Vertical ? extraRow(section) : nullptr)
         return role == Qt::DisplayRole ? row->title : QVariant();
+    if (orientation == Qt::Horizontal && columnColours.value(section).isValid()) {
+        if (role == Qt::ForegroundRole)
+            return QBrush(columnColours.at(section));
+        if (role == Qt::DecorationRole)
+            return Swatch::icon(columnColours.at(section));
+    }
     return sourceModel()->headerData(
         section, orientation == Qt::Horizontal ? Qt::Vertical : Qt::Horizontal, role);
 }

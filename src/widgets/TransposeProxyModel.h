@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QIdentityProxyModel>
 #include <QMap>
 #include <QVector>
@@ -20,6 +21,9 @@ public:
 
     // Replaces the rows after the source's; rows of the same count keep the view's selection.
     void setExtraRows(const QVector<ExtraRow>& rows);
+    // The column headers' text colours, beside a square of it, by column; an invalid colour
+    // leaves the header as it is.
+    void setColumnColours(const QVector<QColor>& colours);
 
     QModelIndex index(int row, int column, const QModelIndex& = QModelIndex()) const override
     {
@@ -56,4 +60,5 @@ private:
     const ExtraRow* extraRow(int row) const;
 
     QVector<ExtraRow> extraRows;
+    QVector<QColor> columnColours;
 };

@@ -10,6 +10,7 @@
 #include "UrlButton.h"
 
 #include <QBrush>
+#include <QColor>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QHash>
@@ -40,6 +41,11 @@ ComparisonView::ComparisonView(const QString& programFolder, QWidget* parent)
                     QCoreApplication::translate("MainWindow", "Weight, kg", "Cmp Table"),
                     QCoreApplication::translate("MainWindow", "Order online", "Cmp Table"),
                     QCoreApplication::translate("MainWindow", "Description (pdf)", "Cmp Table")};
+    identityTitles =
+        QStringList{QCoreApplication::translate("MainWindow", "Nominal", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Material", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Scheme", "Cmp Table"),
+                    QCoreApplication::translate("MainWindow", "Revs, rev/min", "Cmp Table")};
     orderMissing = QCoreApplication::translate("MainWindow", "Order is not available.");
     descriptionMissing = QCoreApplication::translate("MainWindow", "Description not found.");
 
@@ -50,7 +56,8 @@ ComparisonView::ComparisonView(const QString& programFolder, QWidget* parent)
     cmpTable->setModel(cmpProxy);
     cmpTable->setSelectionBehavior(QAbstractItemView::SelectColumns);
     cmpTable->setContextMenuPolicy(Qt::CustomContextMenu);
-    cmpTable->setItemDelegateForRow(CatalogueQueries::CmpColumnCount + DutyColumns::Stable,
+    cmpTable->setItemDelegateForRow(CatalogueQueries::CmpColumnCount + identityTitles.size() +
+                                        DutyColumns::Stable,
                                     new StableDelegate(this));
     cmpMenu = new QMenu(this);
     cmpMenu->addAction(QCoreApplication::translate("MainWindow", "Remove from comparison"), this,
@@ -74,7 +81,7 @@ void ComparisonView::showQuery(QSqlQuery& query)
     for (int column = 0; column < cmpHeaders.size(); ++column)
         cmpModel->setHeaderData(column, Qt::Horizontal, cmpHeaders.at(column));
     cmpProxy->setSourceModel(cmpModel);
-    showDuty();
+    showFanRows();
 
     const int orderRow = cmpHeaders.size() - 2;
     const int pdfRow = cmpHeaders.size() - 1;
@@ -123,32 +130,60 @@ QList<int> ComparisonView::selectedFanIds() const
 void ComparisonView::followDuty(const FanPlot* plot)
 {
     this->plot = plot;
-    connect(plot, &FanPlot::workingPointChanged, this, &ComparisonView::showDuty);
+    connect(plot, &FanPlot::workingPointChanged, this, &ComparisonView::showFanRows);
 }
 
-void ComparisonView::showDuty()
+QVector<TransposeProxyModel::ExtraRow> ComparisonView::identityRows(const FanIndex& fans) const
 {
-    QVector<TransposeProxyModel::ExtraRow> rows;
-    if (plot && plot->isWorkingPointShown()) {
-        // The compared fans are the plotted ones.
-        QHash<int, const FanCalculator*> fans;
+    // What tells apart fans of one model and size: their other columns of the fan table.
+    QVector<TransposeProxyModel::ExtraRow> rows(identityTitles.size());
+    for (int row = 0; row < rows.size(); ++row)
+        rows[row].title = identityTitles.at(row);
+    for (int column = 0; column < cmpModel->rowCount(); ++column) {
+        const FanCalculator* fan =
+            fans.value(cmpModel->index(column, CatalogueQueries::CmpId).data().toInt());
+        const QVariantList values =
+            fan ? QVariantList{fan->get_nominal(), fan->get_material(), fan->get_className(),
+                               fan->get_rev()}
+                : QVariantList{QVariant(), QVariant(), QVariant(), QVariant()};
+        for (int row = 0; row < rows.size(); ++row)
+            rows[row].cells.append({{Qt::DisplayRole, values.at(row)}});
+    }
+    return rows;
+}
+
+void ComparisonView::showFanRows()
+{
+    // The compared fans are the plotted ones.
+    FanIndex fans;
+    QVector<QColor> colours;
+    if (plot) {
         for (const FanCalculator& fan : plot->fans())
             fans.insert(fan.get_Id(), &fan);
+        const QHash<int, QColor> fanColours = plot->fanColours();
+        for (int column = 0; column < cmpModel->rowCount(); ++column)
+            colours.append(
+                fanColours.value(cmpModel->index(column, CatalogueQueries::CmpId).data().toInt()));
+    }
+    cmpProxy->setColumnColours(colours);
+    QVector<TransposeProxyModel::ExtraRow> rows = identityRows(fans);
+    if (plot && plot->isWorkingPointShown()) {
         const QPointF duty = plot->workingPoint();
-        rows.resize(DutyColumns::RatedCount);
-        for (int row = 0; row < rows.size(); ++row)
-            rows[row].title = DutyColumns::title(row);
+        const int first = rows.size();
+        rows.resize(first + DutyColumns::RatedCount);
+        for (int row = 0; row < DutyColumns::RatedCount; ++row)
+            rows[first + row].title = DutyColumns::title(row);
         for (int column = 0; column < cmpModel->rowCount(); ++column) {
             const int id = cmpModel->index(column, CatalogueQueries::CmpId).data().toInt();
             const FanCalculator* fan = fans.value(id);
             const OperatingPoint point =
                 fan ? OperatingPoint::solve(*fan, duty.x(), duty.y()) : OperatingPoint();
             const int rated = fan ? fan->get_temperature() : 20;
-            for (int row = 0; row < rows.size(); ++row) {
+            for (int row = 0; row < DutyColumns::RatedCount; ++row) {
                 QMap<int, QVariant> cell{{Qt::DisplayRole, DutyColumns::value(point, row, rated)}};
                 if (DutyColumns::isAlarming(point, row, rated))
                     cell.insert(Qt::ForegroundRole, QBrush(Qt::red));
-                rows[row].cells.append(cell);
+                rows[first + row].cells.append(cell);
             }
         }
     }

@@ -176,6 +176,7 @@ void MainWindow::updateUI(QString query, bool keepParams)
 {
     const BusyCursor busy(*this);
     plot->clearPlot();
+    sortProxy->setSwatches({});
     QSqlQuery fanQuery = catalogueQuery(query);
     // Read once from first row to last: the driver then keeps no copy of the rows.
     fanQuery.setForwardOnly(true);
@@ -246,6 +247,7 @@ void MainWindow::tableSelectionChanged(const QItemSelection& selected,
     if (tabWidget->currentIndex() == techInfoTabIndex)
         showTechInfo(techInfoTabIndex);
     plot->updatePlot();
+    sortProxy->setSwatches(plot->fanColours());
 
     if (deselected.isEmpty() && tabWidget->currentIndex() == SelectionTab)
         tabWidget->setCurrentIndex(PlotTab);

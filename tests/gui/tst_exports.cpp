@@ -96,7 +96,7 @@ private slots:
                "900,3027,1527,0.669,191.8,12.2,no",
                ""}));
         const QStringList cmp = csv(&Exporter::exportComparison, "cmp.csv");
-        QCOMPARE(cmp.size(), 12 + 8 + 1);
+        QCOMPARE(cmp.size(), 12 + 4 + 8 + 1);
         QCOMPARE(cmp.filter(QRegularExpression("^.?(Model|Order|Stable|N at rated)")),
                  L({"\uFEFFModel,ВР80-75,ВР80-75", "Order online,,https://vortel.example/order/2",
                     "Stable,no,no", "\"N at rated temperature, kW\",,0.291"}));

@@ -321,6 +321,45 @@ private slots:
     // "Name~angle" or clicking a button ("+" when it redrew the plot, dropping all plot items;
     // "taller"), and after a restart. First each grid item as row, column, column span and text
     // (a slider's title's).
+    // Hovering a curve tells its fan apart from one that differs only in speed; off the curves,
+    // nothing.
+    void curveTips()
+    {
+        FanPlot plot;
+        plot.showMaximized();
+        QVERIFY(QTest::qWaitForWindowExposed(&plot));
+        QVector<FanCalculator> fans;
+        for (const int rev : {1500, 3000}) {
+            fans << FanCalculator("ВР-80-75", "Схема 1", {0, 0, 0, 0, -2, .2, .85},
+                                  {0, 0, 0, 0, .5, .05, .1}, 1, 1, 0.5, rev, 5.5, 20, 0.9, 1500,
+                                  1450.0, 0.1, 0.35, rev, true, 32);
+            fans.back().setMaterial(rev == 1500 ? "К" : "Ж");
+            plot.addFan(fans.back());
+        }
+        plot.updatePlot();
+        // D = 0.5 m: 5 dm; nominal 0.9 written with two decimals.
+        const QString tip = "ВР-80-75-5-0.90Dn\nScheme: Схема 1\nMaterial: %1\nSpeed: %2 rev/min\n"
+                            "Motor: 5.5 kW, 1500 rev/min";
+        // On fan 3000's pressure curve at its 11th point, and halfway between fan 1500's 21st and
+        // 22nd power points.
+        const QwtScaleMap x = plot.canvasMap(QwtPlot::xBottom), p = plot.canvasMap(QwtPlot::yLeft),
+                          n = plot.canvasMap(QwtPlot::yRight);
+        const FanCalculator &slow = fans[0], &fast = fans[1];
+        const QPoint onFast(qRound(x.transform(fast.get_Q_values()[10])),
+                            qRound(p.transform(fast.get_P_values()[10])));
+        const QPointF onSlow(
+            (x.transform(slow.get_Q_values()[20]) + x.transform(slow.get_Q_values()[21])) / 2,
+            (n.transform(slow.get_Ncons_values()[20]) + n.transform(slow.get_Ncons_values()[21])) /
+                2);
+        QHelpEvent help(QEvent::ToolTip, onFast, plot.canvas()->mapToGlobal(onFast));
+        QApplication::sendEvent(plot.canvas(), &help);
+        QCOMPARE(QToolTip::text(), tip.arg("Ж").arg(3000));
+        QCOMPARE(plot.curveTip(onSlow), tip.arg("К").arg(1500));
+        // The canvas's top left corner: the highest pressure (fan 3000's first point) starts at
+        // twice fan 1500's least airflow, the lowest power (fan 1500's first) at the bottom.
+        QCOMPARE(plot.curveTip(QPointF(3, 3)), QString());
+    }
+
     void reactions_data()
     {
         QTest::addColumn<QString>("entry");

@@ -47,11 +47,12 @@ class TestMainWindow : public QObject
                                                     QItemSelectionModel::Rows);
     }
     QString at(int row, int column) { return cmp->model()->index(row, column).data().toString(); }
-    // A column's rows after the hidden id row as the view shows them, "!" after a red one.
-    QString dutyRows(int column)
+    // A column's rows from `first` on as the view shows them, "!" after a red one; by default
+    // the duty's, after the hidden id row and the four rows that tell fans apart.
+    QString dutyRows(int column, int first = 17, int end = -1)
     {
         QString text;
-        for (int row = 13; row < cmp->model()->rowCount(); ++row) {
+        for (int row = first; row < (end < 0 ? cmp->model()->rowCount() : end); ++row) {
             const QModelIndex index = cmp->model()->index(row, column);
             auto* delegate = qobject_cast<QStyledItemDelegate*>(cmp->itemDelegate(index));
             text += delegate->displayText(index.data(), QLocale()) +
@@ -215,12 +216,25 @@ private slots:
     {
         openOnEveryFan();
         select({2, 4, 5});
-        QCOMPARE(cmp->model()->rowCount(), 13); // no duty, no rows
+        // No duty: only the rows that tell fans apart, nominal, material, scheme and speed. The
+        // rows were selected from the table's top, 5, 4, 2: the headers of the columns (2, 4, 5)
+        // in their curves' colours "green", "blue" and "red".
+        QCOMPARE(cmp->model()->rowCount(), 17);
+        QStringList headers;
+        for (int column = 0; column < 3; ++column)
+            headers << dutyRows(column, 13, 17) +
+                           cmp->model()
+                               ->headerData(column, Qt::Horizontal, Qt::ForegroundRole)
+                               .value<QBrush>()
+                               .color()
+                               .name();
+        QCOMPARE(headers, QStringList({"1 Ж Схема 1 2850 #008000", "1.05 О Схема 5 1400 #0000ff",
+                                       "1 О Схема 1 1400 #ff0000"}));
         cmp->selectColumn(0); // fan 2, still chosen whole when the duty's rows come
         auto* plot = window->findChild<FanPlot*>();
         plot->setWorkingPoint(3000, 1500);
-        QCOMPARE(cmp->verticalHeader()->count(), 21);
-        QCOMPARE(cmp->model()->headerData(20, Qt::Vertical).toString(),
+        QCOMPARE(cmp->verticalHeader()->count(), 25);
+        QCOMPARE(cmp->model()->headerData(24, Qt::Vertical).toString(),
                  "Motor load at rated temperature, %");
         QCOMPARE(QStringList({dutyRows(0), dutyRows(1), dutyRows(2)}),
                  QStringList({"3027 1527 0.669 191.8 12.2 no! 0.291 5.3 ",

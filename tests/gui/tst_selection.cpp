@@ -7,6 +7,8 @@
 #include <QtTest>
 #include <QtWidgets>
 
+#include <qwt_plot_curve.h>
+
 enum { Diameter, Speed, Power, Material, Nominal, Temperature };
 
 // Choosing fans on the real window, once for each way a user does it: a click in the class tree,
@@ -190,7 +192,39 @@ private slots:
                 !table->wordWrap());
     }
 
+    // Selected rows show their fan's curve colour in the first visible column; a deselected row
+    // loses it, and the colours after it shift as the plot's do.
+    void swatches()
+    {
+        choose("ВР");
+        clickRow(0), clickRow(1); // fans 9 and 4, plotted in that order
+        QStringList curves;       // fan 9's two curves, then fan 4's
+        for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
+            curves << static_cast<const QwtPlotCurve*>(item)->pen().color().name();
+        curves.removeDuplicates();
+        QCOMPARE(curves, (QStringList{"#ff0000", "#0000ff"})); // "red", "blue"
+        QCOMPARE(swatchesSeen(), (QStringList{curves[0], curves[1], "", "", ""}));
+        clickRow(0); // fan 4 alone becomes the first fan: red
+        QCOMPARE(swatchesSeen(), (QStringList{"", "#ff0000", "", "", ""}));
+        choose("ВР 80-75"); // fan 4 listed again, not selected
+        QVERIFY(tableIds(*window).contains(4));
+        QCOMPARE(swatchesSeen().join(""), "");
+    }
+
 private:
+    QStringList swatchesSeen() const
+    {
+        QStringList seen;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const QVariant swatch =
+                table->model()->index(row, CatalogueQueries::FanModel).data(Qt::DecorationRole);
+            // As a selected row shows it, at its middle.
+            const QImage square = swatch.value<QIcon>().pixmap(16, QIcon::Selected).toImage();
+            seen << (swatch.isValid() ? square.pixelColor(8, 8).name() : "");
+        }
+        return seen;
+    }
+
     QTreeWidgetItem* node(const QString& text) const
     {
         return tree->findItems(text, Qt::MatchExactly | Qt::MatchRecursive).value(0);
