@@ -535,7 +535,7 @@
     <message>
         <source>Nominal</source>
         <comment>Cmp Table</comment>
-        <translation>Номинал</translation>
+        <translation>Диаметр колеса (доля Dном)</translation>
     </message>
     <message>
         <source>Material</source>
