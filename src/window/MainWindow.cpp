@@ -25,6 +25,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -94,7 +95,10 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     setWindowIcon(QIcon(iconResource));
     setWindowTitle(titleText);
     setCentralWidget(stackedWidget);
+    // There from the start, so that the first count does not shift the window's content.
+    statusBar();
     restoreWindowState();
+    warnIfSettingsNotKept();
     constructed = true;
 }
 

@@ -2,6 +2,7 @@
 
 #include "ComparisonView.h"
 #include "DataSheetView.h"
+#include "DesktopLink.h"
 #include "Exporter.h"
 #include "FanPlot.h"
 #include "OptionsDialog.h"
@@ -12,15 +13,17 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDataStream>
-#include <QDesktopServices>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -184,7 +187,7 @@ void MainWindow::help()
 void MainWindow::changeLog()
 {
     // From the program folder: a desktop launcher starts us in the home folder.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(programFolder + changelogFileName));
+    DesktopLink::open(this, QUrl::fromLocalFile(programFolder + changelogFileName));
 }
 
 void MainWindow::about()
@@ -198,6 +201,19 @@ void MainWindow::about()
                                 QStringLiteral("info@vortel.example")}
                         .join(QLatin1Char('\n'));
     QMessageBox::about(this, tr("About"), aboutText);
+}
+
+void MainWindow::warnIfSettingsNotKept()
+{
+    if (settings->isWritable())
+        return;
+    // A program installed into a folder the user may not write to still runs; it only forgets.
+    const QString file = QDir::toNativeSeparators(settings->fileName());
+    std::fprintf(stderr, "Settings will not be kept: %s cannot be written\n", qPrintable(file));
+    std::fflush(stderr);
+    auto* notice = new QLabel(tr("Settings will not be kept: %1 cannot be written.").arg(file));
+    notice->setObjectName(QStringLiteral("SettingsNotKept"));
+    statusBar()->addPermanentWidget(notice);
 }
 
 void MainWindow::restoreWindowState()

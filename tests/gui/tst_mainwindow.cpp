@@ -103,7 +103,11 @@ private slots:
         menuAction(*window, "&Help")->trigger();
         QCOMPARE(tabs()->currentIndex(), 4);
         menuAction(*window, "&Options")->trigger();
-        QVERIFY(window->findChild<OptionsDialog*>()->isVisible());
+        auto* options = window->findChild<OptionsDialog*>();
+        QVERIFY(options->isVisible());
+        QTest::mouseClick(options->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
+                          Qt::LeftButton);
+        QVERIFY(!options->isVisible());
 
         OpenedUrls opened({QStringLiteral("file")});
         menuAction(*window, "&Change log")->trigger();
@@ -229,6 +233,31 @@ private slots:
         window->cmpRemoveFromComparison(); // by its hidden id
         QCOMPARE(QStringList({dutyRows(0), dutyRows(1)}),
                  QStringList({"        ", "8908 1102 0.838 325.4 111.7! no!   "}));
+    }
+
+    // Without a viewer or browser each link says what it could not open: the change log, the
+    // order page and the description of fan 2 (ВР80-75), and its data sheet's link.
+    void failedLinksSayWhat()
+    {
+        openOnEveryFan();
+        opened.reset();
+        opened = std::make_unique<OpenedUrls>(QStringList{"file", "https"}, true);
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("noSuchSlot"));
+        BoxCloser boxes;
+        menuAction(*window, "&Change log")->trigger();
+        select({2});
+        tabs()->setCurrentIndex(2);
+        for (const int row : {10, 11})
+            QTest::mouseClick(cmp->indexWidget(cmp->model()->index(row, 0)), Qt::LeftButton);
+        tabs()->setCurrentIndex(3);
+        auto* browser = window->findChild<QTextBrowser*>();
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+        const QString pdf = "Could not open " + catalogue.folder() + "pdf/vr80_75.pdf.";
+        QCOMPARE(boxes.texts,
+                 (QStringList{"Could not open " + catalogue.folder() + "changelog.txt.",
+                              "Could not open https://vortel.example/order/2.", pdf, pdf}));
     }
 
     // Fans 1 and 3 (ВР80-75): their page, built once, linking its description; toggled in turn
