@@ -208,9 +208,8 @@ void MainWindow::warnIfSettingsNotKept()
     if (settings->isWritable())
         return;
     // A program installed into a folder the user may not write to still runs; it only forgets.
+    // Standard error hears of it when the window closes and the saving fails.
     const QString file = QDir::toNativeSeparators(settings->fileName());
-    std::fprintf(stderr, "Settings will not be kept: %s cannot be written\n", qPrintable(file));
-    std::fflush(stderr);
     auto* notice = new QLabel(tr("Settings will not be kept: %1 cannot be written.").arg(file));
     notice->setObjectName(QStringLiteral("SettingsNotKept"));
     statusBar()->addPermanentWidget(notice);
