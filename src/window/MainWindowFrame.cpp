@@ -20,6 +20,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -74,7 +75,13 @@ void MainWindow::createTabs()
     tabWidget = new QTabWidget;
     treeParamSplitter = new QSplitter(Qt::Horizontal);
     treeParamSplitter->addWidget(fansTree);
-    treeParamSplitter->addWidget(filterBox);
+    // The lists and the matching box scroll rather than hold the window wider than a small
+    // screen or take the tree's share of a narrow window.
+    auto* filterScroll = new QScrollArea;
+    filterScroll->setWidget(filterBox);
+    filterScroll->setWidgetResizable(true);
+    filterScroll->setFrameShape(QFrame::NoFrame);
+    treeParamSplitter->addWidget(filterScroll);
     tabWidget->addTab(treeParamSplitter, tr("Selection"));
     auto* plotPage = new QWidget;
     auto* plotLayout = new QVBoxLayout(plotPage);

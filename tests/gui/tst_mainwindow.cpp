@@ -117,6 +117,18 @@ private slots:
         QVERIFY(boxes.texts.value(0).startsWith(QStringLiteral("Vortel 1.3.7\n\n")));
     }
 
+    // A 1024×600 screen less a task bar holds the window on its start page and its working page.
+    void fitsSmallScreen()
+    {
+        open();
+        QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        leaveStartPage(*window, 2);
+        QTRY_VERIFY(window->findChildren<ClickableLabel*>().isEmpty());
+        least = least.expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize());
+        QVERIFY2(least.width() <= 1024 && least.height() <= 560,
+                 qPrintable(QString("%1×%2").arg(least.width()).arg(least.height())));
+    }
+
     // Closed on the start page, the window keeps the stored table layout; what the user leaves on
     // the working page comes back on the next run.
     void windowStateKeptAcrossRuns()
