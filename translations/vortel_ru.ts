@@ -548,6 +548,10 @@
         <comment>Searched text</comment>
         <translation>«%1»</translation>
     </message>
+    <message>
+        <source>Duty: Q = %1 m³/h, Pv = %2 Pa</source>
+        <translation>Рабочая точка: Q = %1 м³/ч, Pv = %2 Па</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>

@@ -335,6 +335,19 @@ private slots:
             for (const QString& expected : run.section(':', 2).split(' ', Qt::SkipEmptyParts))
                 QVERIFY2((from = printed.indexOf(expected, from)) >= 0, qPrintable(expected));
             QVERIFY(!printed.contains("catalog"));
+            // Each page opens with the program, the date and, once set, the duty.
+            const QRegularExpression header(
+                "Vortel 1\\.3\\.7 +" + QDate::currentDate().toString("d MMM yyyy") +
+                (pages == 2 ? " +Duty: Q = 3000 m³/h, Pv = 1500 Pa\n" : "\n"));
+            QVERIFY2(pages <= 0 || printed.count(header) == pages, qPrintable(printed));
+            window->findChild<FanPlot*>()->setWorkingPoint(3000, 1500);
+            QProcess info;
+            info.start("pdfinfo", {pdf});
+            QVERIFY(info.waitForFinished(10000));
+            // The fans in the order they were chosen: the table lists 5 before 1.
+            QVERIFY(pages == 0 ||
+                    QString::fromUtf8(info.readAllStandardOutput())
+                        .contains(QRegularExpression("Title: *Vortel 1.3.7: ВКР-5, ВР80-75-4\n")));
         }
     }
 };
