@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -96,7 +97,9 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     setWindowTitle(titleText);
     setCentralWidget(stackedWidget);
     // There from the start, so that the first count does not shift the window's content.
-    statusBar();
+    selectionStatus = new QLabel;
+    selectionStatus->setObjectName(QStringLiteral("SelectionStatus"));
+    statusBar()->addWidget(selectionStatus, 1);
     restoreWindowState();
     warnIfSettingsNotKept();
     constructed = true;

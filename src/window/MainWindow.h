@@ -22,6 +22,7 @@ class MatchingWidget;
 class OptionsDialog;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidgetItem;
 class QPlainTextEdit;
@@ -154,6 +155,8 @@ private:
     QString baseCondition;
     // What the current list was chosen by: a tree node, a search text, a duty or the filter.
     QString selectionSubject;
+    // The status bar's line about it; a widget of the bar, so menus' tips pass over it.
+    QLabel* selectionStatus = nullptr;
 
     // Class tree.
     QTreeWidget* fansTree = nullptr;

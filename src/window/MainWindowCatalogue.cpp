@@ -12,10 +12,10 @@
 #include "TablePlaceholder.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSqlQuery>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -206,7 +206,7 @@ void MainWindow::updateUI(QString query, bool keepParams)
 void MainWindow::showSelectionStatus()
 {
     const int count = queryModel->rowCount();
-    statusBar()->showMessage(count > 0 ? tr("Found: %n fans", nullptr, count)
+    selectionStatus->setText(count > 0 ? tr("Found: %n fans", nullptr, count)
                                        : tr("Nothing found for %1").arg(selectionSubject));
 }
 

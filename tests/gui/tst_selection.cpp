@@ -137,7 +137,8 @@ private slots:
     {
         auto* placeholder = table->findChild<QLabel*>("TablePlaceholder");
         auto line = [this, placeholder] {
-            return window->statusBar()->currentMessage() + (placeholder->isVisible() ? " +" : "");
+            return window->findChild<QLabel*>("SelectionStatus")->text() +
+                   (placeholder->isVisible() ? " +" : "");
         };
         QStringList lines;
         choose("Вентиляторы"); // the root's interval: every fan with a motor
