@@ -141,6 +141,7 @@ void MainWindow::createFanTable()
 
     tableView = new QTableView;
     tableView->setModel(sortProxy);
+    // Owned by the table's viewport.
     new TablePlaceholder(tr("No fans to show. Choose a class in the tree, search for a "
                             "designation or match by a working point."),
                          tableView);
