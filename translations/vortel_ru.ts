@@ -10,6 +10,13 @@
     </message>
 </context>
 <context>
+    <name>DesktopLink</name>
+    <message>
+        <source>Could not open %1.</source>
+        <translation>Не удалось открыть %1.</translation>
+    </message>
+</context>
+<context>
     <name>DutyColumns</name>
     <message>
         <source>Q at duty, m³/h</source>
@@ -552,6 +559,39 @@
         <comment>Cmp Table</comment>
         <translation>n, об/мин</translation>
     </message>
+    <message>
+        <source>No fans to show. Choose a class in the tree, search for a designation or match by a working point.</source>
+        <translation>Вентиляторов нет. Выберите класс в дереве, найдите типоразмер по обозначению или подберите по рабочей точке.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Found: %n fans</source>
+        <translation>
+            <numerusform>Найдено: %n вентилятор</numerusform>
+            <numerusform>Найдено: %n вентилятора</numerusform>
+            <numerusform>Найдено: %n вентиляторов</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing found for %1</source>
+        <translation>Ничего не найдено: %1</translation>
+    </message>
+    <message>
+        <source>the values checked in the filter</source>
+        <translation>отмеченные значения фильтра</translation>
+    </message>
+    <message>
+        <source>Settings will not be kept: %1 cannot be written.</source>
+        <translation>Настройки не будут сохранены: файл %1 недоступен для записи.</translation>
+    </message>
+    <message>
+        <source>“%1”</source>
+        <comment>Searched text</comment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Duty: Q = %1 m³/h, Pv = %2 Pa</source>
+        <translation>Рабочая точка: Q = %1 м³/ч, Pv = %2 Па</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>
@@ -592,6 +632,18 @@
     <message>
         <source>Match</source>
         <translation>Подобрать</translation>
+    </message>
+    <message>
+        <source>Q = %1 m³/h ±%2 %</source>
+        <translation>Q = %1 м³/ч ±%2 %</translation>
+    </message>
+    <message>
+        <source>Pv = %1 Pa ±%2 %</source>
+        <translation>Pv = %1 Па ±%2 %</translation>
+    </message>
+    <message>
+        <source>the chosen fan types</source>
+        <translation>выбранные типы вентиляторов</translation>
     </message>
 </context>
 <context>

@@ -5,7 +5,8 @@
 #include <QPixmap>
 #include <QResizeEvent>
 
-// A picture on the start page that reports clicks and keeps its aspect ratio as it resizes.
+// A picture on the start page that reports clicks and keeps its aspect ratio as it resizes. It
+// asks for its full size but makes do with a third of it, so the page fits a small screen.
 class ClickableLabel : public QLabel
 {
     Q_OBJECT
@@ -15,8 +16,13 @@ public:
         : QLabel(parent), text(text), original(pixmap)
     {
         setPixmap(pixmap);
-        setScaledContents(true);
+        // Drawn at the size it was scaled to, centred: stretched to the label it would lose its
+        // proportions whenever the page is short.
+        setAlignment(Qt::AlignCenter);
     }
+
+    QSize sizeHint() const override { return original.size(); }
+    QSize minimumSizeHint() const override { return original.size() / 3; }
 
     // The key this picture stands for; never shown.
     QString innerText() const { return text; }

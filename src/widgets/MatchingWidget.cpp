@@ -6,6 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -95,6 +96,23 @@ QString MatchingWidget::getQueryCondition() const
     return MatchCondition::condition(
         types, {pMatchSwitch->isChecked(), pValueSpin->value(), pDeviationSpin->value()},
         {qMatchSwitch->isChecked(), qValueSpin->value(), qDeviationSpin->value()});
+}
+
+QString MatchingWidget::description() const
+{
+    const QLocale locale;
+    QStringList parts;
+    if (qMatchSwitch->isChecked())
+        parts << tr("Q = %1 m³/h ±%2 %")
+                     .arg(locale.toString(qValueSpin->value()),
+                          locale.toString(qDeviationSpin->value()));
+    if (pMatchSwitch->isChecked())
+        parts << tr("Pv = %1 Pa ±%2 %")
+                     .arg(locale.toString(pValueSpin->value()),
+                          locale.toString(pDeviationSpin->value()));
+    if (parts.isEmpty())
+        return tr("the chosen fan types");
+    return parts.join(QStringLiteral(", "));
 }
 
 void MatchingWidget::setQPvalues(QPointF point)

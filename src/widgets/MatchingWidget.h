@@ -35,6 +35,8 @@ public:
                    QList<int> rightValues, QGroupBox* parent);
 
     QString getQueryCondition() const;
+    // The duty a match looks for, as the user reads it.
+    QString description() const;
 
     // Both switches on, the point's airflow and pressure as values, then the match button.
     void matchByPoint(QPointF point);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDesktopServices>
+#include "DesktopLink.h"
+
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -23,7 +24,7 @@ protected:
     {
         QPushButton::mouseReleaseEvent(event);
         if (!url.isEmpty())
-            QDesktopServices::openUrl(QUrl(url, QUrl::TolerantMode));
+            DesktopLink::open(parentWidget(), QUrl(url, QUrl::TolerantMode));
         else
             QMessageBox::critical(parentWidget(), tr("Error"), failMessage, QMessageBox::Ok);
     }

@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QIcon>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -25,6 +26,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -94,7 +96,12 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     setWindowIcon(QIcon(iconResource));
     setWindowTitle(titleText);
     setCentralWidget(stackedWidget);
+    // There from the start, so that the first count does not shift the window's content.
+    selectionStatus = new QLabel;
+    selectionStatus->setObjectName(QStringLiteral("SelectionStatus"));
+    statusBar()->addWidget(selectionStatus, 1);
     restoreWindowState();
+    warnIfSettingsNotKept();
     constructed = true;
 }
 

@@ -22,6 +22,7 @@ class MatchingWidget;
 class OptionsDialog;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QListWidgetItem;
 class QPlainTextEdit;
@@ -102,8 +103,13 @@ private:
     void getFanLeftRightValues(QTreeWidgetItem* item, int& left, int& right);
     void expandTreeNode(QTreeWidgetItem* item, bool expand);
     // Lists the fans of a search or a match: the condition replaces the chosen tree node.
-    void showConditionInsteadOfTree(const QString& condition);
+    // `subject` tells the user what was looked for when nothing is found.
+    void showConditionInsteadOfTree(const QString& condition, const QString& subject);
     void updateUI(QString query, bool keepParams);
+    // The status bar's count of the fans listed, or what found none.
+    void showSelectionStatus();
+    // A settings file that cannot be written is said once at start, not only when closing.
+    void warnIfSettingsNotKept();
 
     // Filters.
     void updateParams();
@@ -147,6 +153,10 @@ private:
     QSettings* settings = nullptr;
     QSqlDatabase db;
     QString baseCondition;
+    // What the current list was chosen by: a tree node, a search text, a duty or the filter.
+    QString selectionSubject;
+    // The status bar's line about it; a widget of the bar, so menus' tips pass over it.
+    QLabel* selectionStatus = nullptr;
 
     // Class tree.
     QTreeWidget* fansTree = nullptr;

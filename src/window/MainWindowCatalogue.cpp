@@ -9,8 +9,10 @@
 #include "FanSortProxy.h"
 #include "FanTableModel.h"
 #include "StableDelegate.h"
+#include "TablePlaceholder.h"
 
 #include <QHeaderView>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSqlQuery>
@@ -100,12 +102,14 @@ void MainWindow::treeItemSelectionChanged()
     int right = 0;
     getFanLeftRightValues(item, left, right);
     baseCondition = CatalogueQueries::treeNodeCondition(left, right);
+    selectionSubject = item->text(0);
     updateUI(fanTableBaseQuery + baseCondition, false);
 }
 
-void MainWindow::showConditionInsteadOfTree(const QString& condition)
+void MainWindow::showConditionInsteadOfTree(const QString& condition, const QString& subject)
 {
     baseCondition = condition;
+    selectionSubject = subject;
     {
         // No tree node stands for the new list; clearing the choice must not load one.
         const QSignalBlocker blocker(fansTree);
@@ -137,6 +141,10 @@ void MainWindow::createFanTable()
 
     tableView = new QTableView;
     tableView->setModel(sortProxy);
+    // Owned by the table's viewport.
+    new TablePlaceholder(tr("No fans to show. Choose a class in the tree, search for a "
+                            "designation or match by a working point."),
+                         tableView);
     tableView->setSelectionMode(QAbstractItemView::MultiSelection);
     tableView->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableView->setWordWrap(false);
@@ -194,6 +202,14 @@ void MainWindow::updateUI(QString query, bool keepParams)
         updateParams();
     cmpFanIds.clear();
     updateCmpTable();
+    showSelectionStatus();
+}
+
+void MainWindow::showSelectionStatus()
+{
+    const int count = queryModel->rowCount();
+    selectionStatus->setText(count > 0 ? tr("Found: %n fans", nullptr, count)
+                                       : tr("Nothing found for %1").arg(selectionSubject));
 }
 
 // Points per characteristic curve.

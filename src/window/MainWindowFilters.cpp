@@ -64,6 +64,7 @@ void MainWindow::updateParams()
 
 void MainWindow::paramsItemChanged(FanParameter* param, QListWidgetItem* item)
 {
+    selectionSubject = tr("the values checked in the filter");
     updateUI(fanTableBaseQuery + FilterCondition::table(baseCondition, filterSelections()), true);
     updateParamsCheckStates(param, item->checkState() == Qt::Checked);
 }

@@ -2,6 +2,7 @@
 
 #include "ComparisonView.h"
 #include "DataSheetView.h"
+#include "DesktopLink.h"
 #include "Exporter.h"
 #include "FanPlot.h"
 #include "OptionsDialog.h"
@@ -12,15 +13,18 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QDataStream>
-#include <QDesktopServices>
+#include <QDir>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QScrollArea>
 #include <QSettings>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QTreeWidget>
@@ -71,7 +75,13 @@ void MainWindow::createTabs()
     tabWidget = new QTabWidget;
     treeParamSplitter = new QSplitter(Qt::Horizontal);
     treeParamSplitter->addWidget(fansTree);
-    treeParamSplitter->addWidget(filterBox);
+    // The lists and the matching box scroll rather than hold the window wider than a small
+    // screen or take the tree's share of a narrow window.
+    auto* filterScroll = new QScrollArea;
+    filterScroll->setWidget(filterBox);
+    filterScroll->setWidgetResizable(true);
+    filterScroll->setFrameShape(QFrame::NoFrame);
+    treeParamSplitter->addWidget(filterScroll);
     tabWidget->addTab(treeParamSplitter, tr("Selection"));
     auto* plotPage = new QWidget;
     auto* plotLayout = new QVBoxLayout(plotPage);
@@ -184,7 +194,7 @@ void MainWindow::help()
 void MainWindow::changeLog()
 {
     // From the program folder: a desktop launcher starts us in the home folder.
-    QDesktopServices::openUrl(QUrl::fromLocalFile(programFolder + changelogFileName));
+    DesktopLink::open(this, QUrl::fromLocalFile(programFolder + changelogFileName));
 }
 
 void MainWindow::about()
@@ -198,6 +208,18 @@ void MainWindow::about()
                                 QStringLiteral("info@vortel.example")}
                         .join(QLatin1Char('\n'));
     QMessageBox::about(this, tr("About"), aboutText);
+}
+
+void MainWindow::warnIfSettingsNotKept()
+{
+    if (settings->isWritable())
+        return;
+    // A program installed into a folder the user may not write to still runs; it only forgets.
+    // Standard error hears of it when the window closes and the saving fails.
+    const QString file = QDir::toNativeSeparators(settings->fileName());
+    auto* notice = new QLabel(tr("Settings will not be kept: %1 cannot be written.").arg(file));
+    notice->setObjectName(QStringLiteral("SettingsNotKept"));
+    statusBar()->addPermanentWidget(notice);
 }
 
 void MainWindow::restoreWindowState()

@@ -50,7 +50,7 @@ void MainWindow::saveMatchingValues()
 
 void MainWindow::matchButtonClicked()
 {
-    showConditionInsteadOfTree(matchingWidget->getQueryCondition());
+    showConditionInsteadOfTree(matchingWidget->getQueryCondition(), matchingWidget->description());
     plot->setWorkingPoint(matchingWidget->qMatchValue(), matchingWidget->pMatchValue());
     adviceBox->advise(settings, QStringLiteral("MainWindow/ShowMatchAdvice"),
                       tr("You may filter match result using checkboxes at the top."));

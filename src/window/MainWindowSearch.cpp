@@ -44,7 +44,8 @@ QString MainWindow::getSearchQueryCondition()
 
 void MainWindow::searchInitiated()
 {
-    showConditionInsteadOfTree(getSearchQueryCondition());
+    showConditionInsteadOfTree(getSearchQueryCondition(),
+                               tr("“%1”", "Searched text").arg(searchEdit->text().trimmed()));
     tabWidget->setCurrentIndex(SelectionTab);
     adviceBox->advise(settings, QStringLiteral("MainWindow/ShowSearchAdvice"),
                       tr("You may filter search result using checkboxes at the top."));

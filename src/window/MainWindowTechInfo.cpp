@@ -3,9 +3,9 @@
 #include "CatalogueQueries.h"
 #include "DataSheet.h"
 #include "DataSheetView.h"
+#include "DesktopLink.h"
 #include "LinkPolicy.h"
 
-#include <QDesktopServices>
 #include <QMessageBox>
 #include <QSqlQuery>
 #include <QTableView>
@@ -64,5 +64,5 @@ void MainWindow::techInfoPdfUrlClicked(const QUrl& link)
 {
     const QUrl url = LinkPolicy::openableLink(programFolder, link);
     if (!url.isEmpty())
-        QDesktopServices::openUrl(url);
+        DesktopLink::open(this, url);
 }

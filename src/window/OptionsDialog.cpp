@@ -8,6 +8,7 @@
 #include "VisualSlider.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -124,6 +125,11 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     expertGrid->addWidget(marginsBox, 1, 0);
     mainGrid->addWidget(expertArea, 8, 0, 1, 2);
     mainGrid->addWidget(expertButton, 9, 1);
+    // Esc is not the only way out; the button's text is the toolkit's own.
+    auto* closeButtons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+    closeButtons->setObjectName(QStringLiteral("CloseButtons"));
+    connect(closeButtons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    mainGrid->addWidget(closeButtons, 10, 0, 1, 2);
 
     // Flipped back by the toggle, which also shows or hides the expert part.
     expertView =

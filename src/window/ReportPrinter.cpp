@@ -1,9 +1,12 @@
 #include "ReportPrinter.h"
 
+#include "FanCalculator.h"
 #include "FanPlot.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
+#include <QDate>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -13,22 +16,25 @@
 
 namespace {
 
-// Lays an HTML document out for the printer and draws it page by page, the first page on the
-// painter's current one.
-void drawDocument(QPainter& painter, QPrinter& printer, const QString& html, const QUrl& base)
+// Fans named in a document title before the rest is left out.
+constexpr int titledFans = 5;
+
+// Lays an HTML document out for the printer and draws it into `body` page by page, the first
+// page on the painter's current one; `nextPage` turns to a new one.
+void drawDocument(QPainter& painter, QPrinter& printer, const std::function<void()>& nextPage,
+                  const QRectF& body, const QString& html, const QUrl& base)
 {
     QTextDocument document;
     document.setMetaInformation(QTextDocument::DocumentUrl, base.toString());
     document.documentLayout()->setPaintDevice(&printer);
-    const QSizeF page(printer.width(), printer.height());
-    document.setPageSize(page);
+    document.setPageSize(body.size());
     document.setHtml(html);
     for (int i = 0; i < document.pageCount(); ++i) {
         if (i > 0)
-            printer.newPage();
+            nextPage();
         painter.save();
-        painter.translate(0, -i * page.height());
-        document.drawContents(&painter, QRectF(0, i * page.height(), page.width(), page.height()));
+        painter.translate(body.left(), body.top() - i * body.height());
+        document.drawContents(&painter, QRectF(0, i * body.height(), body.width(), body.height()));
         painter.restore();
     }
 }
@@ -66,28 +72,74 @@ void ReportPrinter::printChoice(const std::function<QString()>& table,
         return;
     QPrinter& printer = *dialog.printer();
 
+    const QString program = window->windowTitle();
+    QStringList fans;
+    for (const FanCalculator& fan : plot->fans())
+        if (!fans.contains(fan.get_P_label_left()))
+            fans.append(fan.get_P_label_left());
+    printer.setDocName(documentTitle(program, fans));
+    const QPointF duty = plot->workingPoint();
+    const QString header =
+        pageHeader(program, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
+                   plot->isWorkingPointShown() ? &duty : nullptr);
+
     // One painter for the whole request: a file printer keeps every page, a printer gets one job.
     QPainter painter;
     if (!painter.begin(&printer))
         return;
+    // The header line takes a band at the top of each page; what used to fill the page fills
+    // the rest of it.
+    const QRectF page = painter.viewport();
+    const double band = 2.0 * painter.fontMetrics().height();
+    const QRectF body = page.adjusted(0, band, 0, 0);
+    auto drawHeader = [&painter, &page, &header, band] {
+        painter.drawText(QRectF(page.left(), page.top(), page.width(), band / 2),
+                         Qt::AlignLeft | Qt::AlignVCenter, header);
+    };
     bool firstPage = true;
-    auto startPage = [&printer, &firstPage] {
+    auto startPage = [&printer, &firstPage, &drawHeader] {
         if (!firstPage)
             printer.newPage();
         firstPage = false;
+        drawHeader();
+    };
+    auto nextPage = [&printer, &drawHeader] {
+        printer.newPage();
+        drawHeader();
     };
     const QUrl base = QUrl::fromLocalFile(programFolder);
     if (printPlotFlag) {
         startPage();
-        plot->printPlot(&painter, painter.viewport());
+        plot->printPlot(&painter, body);
         startPage();
-        drawDocument(painter, printer, table(), base);
+        drawDocument(painter, printer, nextPage, body, table(), base);
     }
     if (printTechInfoFlag) {
         for (const QString& sheet : sheets()) {
             startPage();
-            drawDocument(painter, printer, sheet, base);
+            drawDocument(painter, printer, nextPage, body, sheet, base);
         }
     }
     painter.end();
+}
+
+QString ReportPrinter::documentTitle(const QString& program, const QStringList& fans)
+{
+    if (fans.isEmpty())
+        return program;
+    QStringList named = fans.mid(0, titledFans);
+    if (fans.size() > titledFans)
+        named.append(QStringLiteral("…"));
+    return program + QStringLiteral(": ") + named.join(QStringLiteral(", "));
+}
+
+QString ReportPrinter::pageHeader(const QString& program, const QString& date, const QPointF* duty)
+{
+    QStringList parts{program, date};
+    if (duty) {
+        const QLocale locale;
+        parts.append(QCoreApplication::translate("MainWindow", "Duty: Q = %1 m³/h, Pv = %2 Pa")
+                         .arg(locale.toString(duty->x()), locale.toString(duty->y())));
+    }
+    return parts.join(QStringLiteral("   "));
 }

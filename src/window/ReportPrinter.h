@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 #include <functional>
 
 class FanPlot;
+class QPointF;
 class QAbstractButton;
 class QMessageBox;
 class QWidget;
@@ -24,6 +26,11 @@ public:
     // of the fans' table, `sheets` the data sheets, each asked for only when it is printed.
     void printChoice(const std::function<QString()>& table,
                      const std::function<QStringList()>& sheets);
+
+    // The printed document's title: the program and the fans, the first few of many.
+    static QString documentTitle(const QString& program, const QStringList& fans);
+    // The line at the top of every printed page; the duty only when one is set.
+    static QString pageHeader(const QString& program, const QString& date, const QPointF* duty);
 
 private:
     QWidget* window;

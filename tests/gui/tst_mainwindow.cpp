@@ -104,7 +104,11 @@ private slots:
         menuAction(*window, "&Help")->trigger();
         QCOMPARE(tabs()->currentIndex(), 4);
         menuAction(*window, "&Options")->trigger();
-        QVERIFY(window->findChild<OptionsDialog*>()->isVisible());
+        auto* options = window->findChild<OptionsDialog*>();
+        QVERIFY(options->isVisible());
+        QTest::mouseClick(options->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Close),
+                          Qt::LeftButton);
+        QVERIFY(!options->isVisible());
 
         OpenedUrls opened({QStringLiteral("file")});
         menuAction(*window, "&Change log")->trigger();
@@ -112,6 +116,18 @@ private slots:
         BoxCloser boxes;
         menuAction(*window, "&About...")->trigger();
         QVERIFY(boxes.texts.value(0).startsWith(QStringLiteral("Vortel 1.3.7\n\n")));
+    }
+
+    // A 1024×600 screen less a task bar holds the window on its start page and its working page.
+    void fitsSmallScreen()
+    {
+        open();
+        QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
+        leaveStartPage(*window, 2);
+        QTRY_VERIFY(window->findChildren<ClickableLabel*>().isEmpty());
+        least = least.expandedTo(window->minimumSizeHint()).expandedTo(window->minimumSize());
+        QVERIFY2(least.width() <= 1024 && least.height() <= 560,
+                 qPrintable(QString("%1×%2").arg(least.width()).arg(least.height())));
     }
 
     // Closed on the start page, the window keeps the stored table layout; what the user leaves on
@@ -245,6 +261,31 @@ private slots:
                  QStringList({"        ", "8908 1102 0.838 325.4 111.7! no!   "}));
     }
 
+    // Without a viewer or browser each link says what it could not open: the change log, the
+    // order page and the description of fan 2 (ВР80-75), and its data sheet's link.
+    void failedLinksSayWhat()
+    {
+        openOnEveryFan();
+        opened.reset();
+        opened = std::make_unique<OpenedUrls>(QStringList{"file", "https"}, true);
+        for (int i = 0; i < 4; ++i)
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression("noSuchSlot"));
+        BoxCloser boxes;
+        menuAction(*window, "&Change log")->trigger();
+        select({2});
+        tabs()->setCurrentIndex(2);
+        for (const int row : {10, 11})
+            QTest::mouseClick(cmp->indexWidget(cmp->model()->index(row, 0)), Qt::LeftButton);
+        tabs()->setCurrentIndex(3);
+        auto* browser = window->findChild<QTextBrowser*>();
+        QTest::keyClick(browser, Qt::Key_Tab);
+        QTest::keyClick(browser, Qt::Key_Return);
+        const QString pdf = "Could not open " + catalogue.folder() + "pdf/vr80_75.pdf.";
+        QCOMPARE(boxes.texts,
+                 (QStringList{"Could not open " + catalogue.folder() + "changelog.txt.",
+                              "Could not open https://vortel.example/order/2.", pdf, pdf}));
+    }
+
     // Fans 1 and 3 (ВР80-75): their page, built once, linking its description; toggled in turn
     // while the page shows: ВКР too (advice), back to one model; then none, then ВКР alone.
     void techInfoPage()
@@ -308,6 +349,19 @@ private slots:
             for (const QString& expected : run.section(':', 2).split(' ', Qt::SkipEmptyParts))
                 QVERIFY2((from = printed.indexOf(expected, from)) >= 0, qPrintable(expected));
             QVERIFY(!printed.contains("catalog"));
+            // Each page opens with the program, the date and, once set, the duty.
+            const QRegularExpression header(
+                "Vortel 1\\.3\\.7 +" + QDate::currentDate().toString("d MMM yyyy") +
+                (pages == 2 ? " +Duty: Q = 3000 m³/h, Pv = 1500 Pa\n" : "\n"));
+            QVERIFY2(pages <= 0 || printed.count(header) == pages, qPrintable(printed));
+            window->findChild<FanPlot*>()->setWorkingPoint(3000, 1500);
+            QProcess info;
+            info.start("pdfinfo", {pdf});
+            QVERIFY(info.waitForFinished(10000));
+            // The fans in the order they were chosen: the table lists 5 before 1.
+            QVERIFY(pages == 0 ||
+                    QString::fromUtf8(info.readAllStandardOutput())
+                        .contains(QRegularExpression("Title: *Vortel 1.3.7: ВКР-5, ВР80-75-4\n")));
         }
     }
 };

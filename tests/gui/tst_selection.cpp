@@ -133,6 +133,42 @@ private slots:
         QVERIFY(none && at(0, 1)->isEnabled() && ids().isEmpty());
     }
 
+    // Every way of choosing tells in the status bar how many fans it found, or what found none;
+    // an empty table says why it is empty.
+    void statusLine()
+    {
+        auto* placeholder = table->findChild<QLabel*>("TablePlaceholder");
+        auto line = [this, placeholder] {
+            return window->findChild<QLabel*>("SelectionStatus")->text() +
+                   (placeholder->isVisible() ? " +" : "");
+        };
+        QStringList lines;
+        choose("Вентиляторы"); // the root's interval: every fan with a motor
+        const int all =
+            sqliteFanIds(catalogue.catalogueFile(), CatalogueQueries::treeNodeCondition(1, 30))
+                .size();
+        lines << line();
+        BoxCloser boxes;
+        auto* searchEdit = window->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
+        for (const QString text : {"вр80-75-4", "xyz"}) { // fans 1 and 4, then none
+            searchEdit->setText(text);
+            QTest::keyClick(searchEdit, Qt::Key_Return);
+            lines << line();
+        }
+        auto* box = window->findChild<MatchingWidget*>();
+        box->matchByPoint(QPointF(1000, 100)); // only fan 8 has 100 Pa, but not at 1000 m³/h
+        lines << line();
+        choose("ВР");
+        for (int i = 0; i < filter(Temperature)->count(); ++i)
+            filter(Temperature)->item(i)->setCheckState(Qt::Unchecked);
+        lines << line();
+        QCOMPARE(lines, (QStringList{QString("Found: %1 fans").arg(all), "Found: 2 fans",
+                                     "Nothing found for “xyz” +",
+                                     "Nothing found for Q = 1000 m³/h ±15 %, Pv = 100 Pa ±15 % +",
+                                     "Nothing found for the values checked in the filter +"}));
+        QVERIFY(placeholder->geometry() == table->viewport()->rect());
+    }
+
     // A match sets the duty: six columns after the 35 tell where each listed fan runs.
     void dutyColumns()
     {

@@ -119,10 +119,11 @@ void BoxCloser::poll()
         box->done(0);
 }
 
-OpenedUrls::OpenedUrls(const QStringList& schemes) : schemes(schemes)
+OpenedUrls::OpenedUrls(const QStringList& schemes, bool refuse) : schemes(schemes)
 {
+    // The desktop reports a handler it cannot call as a failed opening.
     for (const QString& scheme : schemes)
-        QDesktopServices::setUrlHandler(scheme, this, "open");
+        QDesktopServices::setUrlHandler(scheme, this, refuse ? "noSuchSlot" : "open");
 }
 
 OpenedUrls::~OpenedUrls()

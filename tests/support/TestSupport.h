@@ -42,12 +42,13 @@ private:
     QTimer timer;
 };
 
-// Takes the URLs the program hands to the desktop for these schemes, in order, while it lives.
+// Takes the URLs the program hands to the desktop for these schemes, in order, while it lives;
+// a refusing one lets each opening fail, as a desktop without a viewer or browser does.
 class OpenedUrls : public QObject
 {
     Q_OBJECT
 public:
-    explicit OpenedUrls(const QStringList& schemes);
+    explicit OpenedUrls(const QStringList& schemes, bool refuse = false);
     ~OpenedUrls() override;
     QStringList urls;
 

@@ -1,6 +1,11 @@
+#include "ToolkitTranslation.h"
+
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QtPrintSupport>
 #include <QtTest>
+#include <QtWidgets>
 
 // Every text the sources hand to tr() or translate() has a Russian translation: a text moved to
 // another context, or a new one, would otherwise show in English without a word.
@@ -31,7 +36,41 @@ private slots:
                 missing << message.section(QStringLiteral("source>"), 1, 1).chopped(2);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
     }
+
+    // Russian counts take one of three forms: 1 and 21, 2 to 4 and 22, the rest and the teens.
+    void countsInRussianForms()
+    {
+        QTranslator translator;
+        QVERIFY(translator.load(QStringLiteral(VORTEL_PROGRAM_DIR "lang/vortel_ru.qm")));
+        QStringList found;
+        for (const int n : {1, 3, 5, 11, 12, 21, 22})
+            found << translator.translate("MainWindow", "Found: %n fans", nullptr, n)
+                         .section(QLatin1Char(' '), 2);
+        QCOMPARE(found, (QStringList{"вентилятор", "вентилятора", "вентиляторов", "вентиляторов",
+                                     "вентиляторов", "вентилятор", "вентилятора"}));
+    }
+
+    // In the Russian interface the toolkit's own dialogs speak Russian too, from the copy the
+    // build puts beside the program.
+    void toolkitDialogsAreRussian()
+    {
+        QVERIFY(QFile::exists(ToolkitTranslation::programCopy(VORTEL_PROGRAM_DIR)));
+        QVERIFY(ToolkitTranslation::installRussian(VORTEL_PROGRAM_DIR, qApp));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel | QDialogButtonBox::Close);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Отмена"));
+
+        QPrinter printer;
+        QPrintDialog dialog(&printer);
+        dialog.open();
+        QStringList english;
+        const QRegularExpression latin(QStringLiteral("[A-Za-z]{2,}"));
+        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
+            if (button->isVisible() && button->text().contains(latin))
+                english << button->text();
+        dialog.reject();
+        QVERIFY2(english.isEmpty(), qPrintable(english.join(QLatin1Char('\n'))));
+    }
 };
 
-QTEST_GUILESS_MAIN(TestTranslations)
+QTEST_MAIN(TestTranslations)
 #include "tst_translations.moc"

@@ -1,0 +1,39 @@
+#include "TablePlaceholder.h"
+
+#include <QAbstractItemView>
+#include <QEvent>
+
+TablePlaceholder::TablePlaceholder(const QString& text, QAbstractItemView* view)
+    : QLabel(text, view->viewport()), view(view)
+{
+    setObjectName(QStringLiteral("TablePlaceholder"));
+    setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
+    setMargin(12);
+    // Clicks and the context menu belong to the view underneath.
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    QPalette shaded = palette();
+    shaded.setColor(QPalette::WindowText, shaded.color(QPalette::Disabled, QPalette::Text));
+    setPalette(shaded);
+
+    view->viewport()->installEventFilter(this);
+    const QAbstractItemModel* model = view->model();
+    connect(model, &QAbstractItemModel::modelReset, this, &TablePlaceholder::follow);
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TablePlaceholder::follow);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TablePlaceholder::follow);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &TablePlaceholder::follow);
+    follow();
+}
+
+bool TablePlaceholder::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view->viewport() && event->type() == QEvent::Resize)
+        setGeometry(view->viewport()->rect());
+    return QLabel::eventFilter(watched, event);
+}
+
+void TablePlaceholder::follow()
+{
+    setGeometry(view->viewport()->rect());
+    setVisible(view->model()->rowCount() == 0);
+}
