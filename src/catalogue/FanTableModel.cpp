@@ -144,7 +144,7 @@ bool FanTableModel::setHeaderData(int section, Qt::Orientation orientation, cons
     if (orientation != Qt::Horizontal || section < 0 || section >= columnCount())
         return false;
     if (headers.size() <= section)
-        headers.resize(section + 1);
+        headers.resize(columnCount());
     headers[section][role == Qt::EditRole ? Qt::DisplayRole : role] = value;
     emit headerDataChanged(orientation, section, section);
     return true;

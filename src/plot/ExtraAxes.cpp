@@ -142,7 +142,7 @@ void ExtraAxes::alignVerticalAxes()
     // its minimum to the extras' needs keeps all left axes at one scale length and position.
     QwtScaleWidget* left = plot->axisWidget(QwtPlot::yLeft);
     int start = 0;
-    int end = (QFontMetrics(left->font()).height() + 1) / 2;
+    int end = QFontMetrics(left->font()).height() / 2;
     for (const QwtScaleWidget* extra : qAsConst(extras)) {
         const QPair<int, int> extraDist = borderHint(extra);
         start = std::max(start, extraDist.first);

@@ -1,3 +1,4 @@
+#include "EfficiencyCurves.h"
 #include "FanCalculator.h"
 
 #include <QtTest>
@@ -91,15 +92,18 @@ private slots:
         // psi(0.1) = 0.85, psi(0.35) = 0.675; times 0.6·1542.126 = 786.4841 and 624.5609 Pa.
         // lambda(0.1) = 0.11, lambda(0.35) = 0.17875; N = lambda·0.6·π·0.25·u³/4000
         // = lambda·7.134455 → 0.78479 .. 1.275284 kW, the last sample. Two samples are the ends;
-        // one sits at phi_min; none leaves no values.
+        // one sits at phi_min; none leaves no values. Efficiency φ·ψ/λ at the ends: 0.35 · 0.675
+        // / 0.17875 = 132.1678 %, 0.1 · 0.85 / 0.11 = 77.27273 %.
         const FanCalculator single = input.make(1);
         QCOMPARE(
             numbers({fan.get_Q_min(), fan.get_Q_max(), fan.get_Q_values().at(1), fan.get_P_min(),
                      fan.get_P_max(), fan.get_Ncons_min(), fan.get_Ncons_max(),
                      fan.get_Ncons_values().last(), input.make(2).get_Q_max(), single.get_Q_min(),
-                     single.get_Q_max(), double(input.make(0).get_Q_values().size())}),
+                     single.get_Q_max(), double(input.make(0).get_Q_values().size()),
+                     EfficiencyCurves::samples(input.make(2)).last().y(),
+                     EfficiencyCurves::samples(single).last().y()}),
             QString("2775.826 9715.392 4163.739 624.5609 786.4841 0.78479 1.275284 "
-                    "1.275284 9715.392 2775.826 2775.826 0"));
+                    "1.275284 9715.392 2775.826 2775.826 0 132.1678 77.27273"));
         // A model not computed holds as many zero samples as asked for.
         const FanCalculator idle("M", {}, input.psi, input.lambda, 0.5, 0.6, 0.5, 1500, 5.5, 20,
                                  1.0, 1500, 1450.0, 0.1, 0.35, 7, false, 2);

@@ -41,6 +41,9 @@ private slots:
         row("margins l 100 10000 .5 .1, 100 1000 .5 0, 100 100 .1 .1, 100 120 0 0, 1 0 .1 .1, "
             "0 50 .1 .1",
             "10 15848.9 31.6228 1000 31.6228 316.228 100 120 1 100 1 100");
+        // A span of 1.2 billionths of the values is still a range; less than a billionth is not.
+        row("margins - 1000 1000.0000012 0 0, 1000 1000.0000008 0 0", "1000 1000 900 1100");
+        row("margins l 1000 1000.0000012 0 0, 1000 1000.0000008 0 0", "1000 1000 316.228 3162.28");
         // Ticks from lo to hi: steps of 4800 / 4, ratios of 10; fewer than 3 give the ends.
         row("ticks - 600 5400 5, 600 5400 2", "600 1800 3000 4200 5400 600 5400");
         row("ticks l 1 1000 4, 1 1000 1, -1 1 3", "1 10 100 1000 1 1000 -1 0 1");
