@@ -113,17 +113,20 @@ int main(int argc, char* argv[])
     for (const ScheduleSelection::Row& row : result)
         unmet += row.rank == 0;
 
-    const qint64 solved = counts.pairs - counts.bounded;
+    const qint64 solved = counts.pairs - counts.bounded - counts.pressureBounded;
     std::printf("%d duties x %d fans with a motor; %d duties met by no fan\n\n", duties.size(),
                 selection.fans().size(), unmet);
     std::printf("%-44s %10.1f ms\n", "SQLite steps through the rows once", sqliteMs);
     std::printf("%-44s %10.1f ms\n", "the fans read once (Qt's driver, models)", loadMs);
     std::printf("%-44s %10.1f ms  (%.2f us per duty and fan)\n", "every duty against every fan",
                 selectMs, selectMs * 1e3 / std::max(1.0, double(duties.size()) * rows));
-    std::printf("\npairs rated hot enough %lld; kept out of root finding by the airflow bound "
-                "%lld (%.1f %%); solved %lld (%.2f us each)\n",
-                counts.pairs, counts.bounded,
-                counts.pairs ? 100.0 * counts.bounded / counts.pairs : 0.0, solved,
+    const double share = counts.pairs ? 100.0 / counts.pairs : 0.0;
+    std::printf("\npairs of a duty and a fan rated hot enough: %lld\n", counts.pairs);
+    std::printf("kept out of root finding by the airflow bound: %lld (%.1f %%), then by the "
+                "pressure bound: %lld (%.1f %%)\n",
+                counts.bounded, counts.bounded * share, counts.pressureBounded,
+                counts.pressureBounded * share);
+    std::printf("solved: %lld (%.1f %%, %.2f us each)\n", solved, solved * share,
                 solved ? selectMs * 1e3 / solved : 0.0);
     return 0;
 }

@@ -36,6 +36,8 @@ bool ScheduleSelection::load(const QSqlDatabase& db, QString& diagnostic)
         fan.id = row.at(FanId).toInt();
         fan.qLow = fan.formulas.Q(fan.formulas.get_phi_min());
         fan.qHigh = fan.formulas.Q(fan.formulas.get_phi_max());
+        fan.pressureScale = fan.formulas.pressureScale() *
+                            FanCalculator::temperatureFactor(fan.formulas.get_temperature());
         fanList.append(fan);
     }
     return true;
@@ -45,11 +47,18 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
                                                           int top, double tolerance,
                                                           Counts* counts) const
 {
+    // Rounding in the root finding must not let the pressure bound refuse a fan that meets a duty.
+    const double slack = 1e-9;
     QVector<Row> rows;
     QVector<Row> met;
     for (int d = 0; d < duties.size(); ++d) {
         const DutySchedule::Duty& duty = duties.at(d);
         const double qMax = duty.q * (1.0 + tolerance);
+        // On the system the pressure grows with the airflow squared: at an accepted point it lies
+        // between p and p·(1 + F)², here at 20 °C to compare with the fans' bounds.
+        const double to20 = FanCalculator::temperatureFactor(duty.t);
+        const double pMin = duty.p * to20 * (1.0 - slack);
+        const double pMax = duty.p * to20 * (1.0 + tolerance) * (1.0 + tolerance) * (1.0 + slack);
         met.clear();
         for (int f = 0; f < fanList.size(); ++f) {
             const Fan& fan = fanList.at(f);
@@ -63,6 +72,17 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
             if (!(fan.qHigh >= duty.q && fan.qLow <= qMax)) {
                 if (counts)
                     ++counts->bounded;
+                continue;
+            }
+            // Where the airflow is accepted, the fan's pressure must reach the system's.
+            double low = 0.0, high = 0.0;
+            fan.formulas.psi_v_bounds(
+                std::max(fan.formulas.get_phi_min(), fan.formulas.phi_Q(duty.q) * (1.0 - slack)),
+                std::min(fan.formulas.get_phi_max(), fan.formulas.phi_Q(qMax) * (1.0 + slack)), low,
+                high);
+            if (!(high * fan.pressureScale >= pMin && low * fan.pressureScale <= pMax)) {
+                if (counts)
+                    ++counts->pressureBounded;
                 continue;
             }
             const OperatingPoint point =

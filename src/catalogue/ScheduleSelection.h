@@ -29,6 +29,8 @@ public:
         // Airflow at the ends of the working range, m³/h: no operating point lies outside.
         double qLow = 0.0;
         double qHigh = 0.0;
+        // Full pressure at 20 °C per unit of its coefficient, Pa.
+        double pressureScale = 0.0;
     };
 
     // One output row: a fan's rank for a duty, or rank 0 without a fan when none meets it.
@@ -40,12 +42,14 @@ public:
         OperatingPoint point;
     };
 
-    // How much work the bound saved: pairs of a duty and a fan rated hot enough, and of them
-    // those the bound kept from the root finding.
+    // How much work the bounds saved: pairs of a duty and a fan rated hot enough, and of them
+    // those the airflow bound and then the pressure bound, where the airflow is accepted, kept from
+    // the root finding.
     struct Counts
     {
         qint64 pairs = 0;
         qint64 bounded = 0;
+        qint64 pressureBounded = 0;
     };
 
     // Reads every fan with a motor once through the fan table's query; false with the usual

@@ -19,6 +19,12 @@ public:
     double psi_s(double phi) const;
     double psi_d(double phi) const;
     double psi_v(double phi) const;
+    // Bounds of the full pressure coefficient over [phi_lo, phi_hi] from its terms, each
+    // monotonic there: no value lies outside, though the true range may be narrower. NaN unless
+    // 0 <= phi_lo <= phi_hi.
+    void psi_v_bounds(double phi_lo, double phi_hi, double& low, double& high) const;
+    // Full pressure per unit of its coefficient at the rated temperature, Pa.
+    double pressureScale() const { return rho_2 * u2; }
     double lambda(double phi) const;
 
     double Q(double phi) const;

@@ -1,5 +1,7 @@
 #include "DutySchedule.h"
+#include "ScheduleSelection.h"
 
+#include <QSqlDatabase>
 #include <QtTest>
 
 // A schedule file's text read into duties, or refused with the line and the reason.
@@ -72,6 +74,60 @@ private slots:
             result = QString::number(error.line) + ':' + error.message;
         }
         QTEST(result, "result");
+    }
+
+    // On the demo catalogue, duties near its fans' curves, hot and cold: the ranking is what
+    // solving every fan rated hot enough gives, so the bounds never drop a fan that qualifies.
+    void boundsDropNoFan()
+    {
+        ScheduleSelection selection;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "demo");
+            db.setDatabaseName(VORTEL_PROGRAM_DIR "fans.dat");
+            QString error;
+            QVERIFY2(db.open() && selection.load(db, error), qPrintable(error));
+        }
+        QSqlDatabase::removeDatabase("demo");
+        const auto& fans = selection.fans();
+        QVERIFY(fans.size() > 1000);
+        QVector<DutySchedule::Duty> duties;
+        for (int i = 0; i < 300; ++i) {
+            const FanCalculator& fan = fans.at(i * 37 % fans.size()).formulas;
+            const double phi =
+                fan.get_phi_min() + (i % 11) / 10.0 * (fan.get_phi_max() - fan.get_phi_min());
+            const double t = i % 3 ? 20.0 : fan.get_temperature();
+            duties.append(
+                {"", fan.Q(phi) * (0.85 + i % 5 * 0.05),
+                 fan.P(phi) * (fan.get_temperature() + 273.0) / (t + 273.0) * (0.8 + i % 7 * 0.05),
+                 t, 0.0, 0});
+        }
+        const double tolerance = 0.15;
+        const QVector<ScheduleSelection::Row> rows = selection.select(duties, 4, tolerance);
+        QStringList seen, expected;
+        for (const ScheduleSelection::Row& row : rows)
+            seen << QStringLiteral("%1:%2").arg(row.duty).arg(row.fan < 0 ? 0
+                                                                          : fans.at(row.fan).id);
+        int met = 0;
+        for (int d = 0; d < duties.size(); ++d) {
+            const DutySchedule::Duty& duty = duties.at(d);
+            QVector<QPair<double, int>> ranked;
+            for (const ScheduleSelection::Fan& fan : fans) {
+                const OperatingPoint point =
+                    OperatingPoint::solve(fan.formulas, duty.q, duty.p, duty.t);
+                if (fan.temperature >= duty.t && point.found && point.q >= duty.q &&
+                    point.q <= duty.q * (1 + tolerance) && point.n <= fan.power)
+                    ranked.append({point.n, fan.id});
+            }
+            std::sort(ranked.begin(), ranked.end());
+            met += !ranked.isEmpty();
+            for (int i = 0; i < std::min(4, ranked.size()); ++i)
+                expected << QStringLiteral("%1:%2").arg(d).arg(ranked.at(i).second);
+            if (ranked.isEmpty())
+                expected << QStringLiteral("%1:0").arg(d);
+        }
+        // Most duties are met, so the bounds had fans to wrongly drop.
+        QVERIFY2(met > 200, qPrintable(QString::number(met)));
+        QCOMPARE(seen, expected);
     }
 };
 
