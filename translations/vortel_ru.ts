@@ -53,6 +53,33 @@
     </message>
 </context>
 <context>
+    <name>DutySchedule</name>
+    <message>
+        <source>a quote is never closed</source>
+        <translation>кавычка не закрыта</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>нет строки заголовка</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is named twice</source>
+        <translation>столбец «%1» назван дважды</translation>
+    </message>
+    <message>
+        <source>no column &quot;%1&quot;</source>
+        <translation>нет столбца «%1»</translation>
+    </message>
+    <message>
+        <source>%1 fields where %2 are needed</source>
+        <translation>полей %1, а нужно %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the column &quot;%2&quot; is not a valid number</source>
+        <translation>«%1» в столбце «%2» не является допустимым числом</translation>
+    </message>
+</context>
+<context>
     <name>Exporter</name>
     <message>
         <source>CSV table (*.csv)</source>
@@ -653,6 +680,21 @@ N: %3 кВт
     <message>
         <source>%1-%2%3 (%4/%5) Ncons</source>
         <translation>%1-%2%3 (%4/%5) Nпотр</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>unknown argument &quot;%1&quot;</source>
+        <translation>неизвестный аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>для %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a valid value</source>
+        <translation>%1 «%2»: недопустимое значение</translation>
     </message>
 </context>
 <context>
