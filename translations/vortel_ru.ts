@@ -539,6 +539,28 @@
         <source>Efficiency</source>
         <translation>КПД</translation>
     </message>
+    <message>
+        <source>Select for a sc&amp;hedule...</source>
+        <translation>Подбор по перечню режи&amp;мов...</translation>
+    </message>
+    <message>
+        <source>Select for a schedule</source>
+        <translation>Подбор по перечню режимов</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv);;All files (*)</source>
+        <translation>Таблица CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be used:
+%1</source>
+        <translation>Перечень режимов нельзя использовать:
+%1</translation>
+    </message>
+    <message>
+        <source>Error selecting for the schedule!</source>
+        <translation>Ошибка подбора по перечню режимов!</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>
@@ -695,6 +717,64 @@ N: %3 кВт
     <message>
         <source>%1 &quot;%2&quot; is not a valid value</source>
         <translation>%1 «%2»: недопустимое значение</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleDialog</name>
+    <message>
+        <source>Show on the plot</source>
+        <translation>Показать на графике</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Export selection for the schedule</source>
+        <translation>Экспорт подбора по перечню режимов</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleResultModel</name>
+    <message>
+        <source>Duty</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Вентилятор</translation>
+    </message>
+    <message>
+        <source>Diameter, dm</source>
+        <translation>Диаметр, дм</translation>
+    </message>
+    <message>
+        <source>Revs, rev/min</source>
+        <translation>n, об/мин</translation>
+    </message>
+    <message>
+        <source>Cold start load, %</source>
+        <translation>Загрузка при холодном пуске, %</translation>
+    </message>
+    <message>
+        <source>Energy, kWh/year</source>
+        <translation>Энергия, кВт·ч/год</translation>
+    </message>
+    <message>
+        <source>Motor, kW</source>
+        <translation>Двигатель, кВт</translation>
+    </message>
+    <message>
+        <source>t max, °C</source>
+        <translation>t макс., °C</translation>
     </message>
 </context>
 <context>

@@ -6,25 +6,9 @@
 
 namespace {
 
-// One model, psi = 1 − 5·phi² without dynamic pressure (b = c = 1e6), lambda = 0.2 + phi, phi
-// 0.05 to 0.4; every fan D = 10 dm. At 600 rev/min u = 10π, so at 20 °C Q = 9000π²·phi m³/h,
-// P = 0.6·u²·psi = 60π²·psi Pa, N = 0.6·π·u³/4000·lambda = 0.15π⁴·lambda kW.
-// Fans: 1 with a 10 kW motor, 2 rated 400 °C with 3 kW, 3 like 1 with 7.5 kW, 4 at 720 rev/min
-// with 15 kW, 5 like 1 but its motor is missing, so the joins drop it.
-const char* const catalogue = R"(
-INSERT INTO classes VALUES (1, 'ВР', 1, 2, 0);
-INSERT INTO engines VALUES (1, 10, 600, 600), (2, 3, 600, 600), (3, 7.5, 600, 600),
-    (4, 15, 750, 720);
-INSERT INTO materials VALUES (1, 'О', 20), (2, 'Ж', 400);
-INSERT INTO models VALUES (1, 'ВР 80-75', 0, 0, 0, 0, -5, 0, 1, 0, 0, 0, 0, 0, 1, 0.2,
-    0.05, 0.4, 1e6, 1e6, NULL, 'x');
-INSERT INTO fans VALUES (1, 1, 1, 1, 1, 10, 1, 600, 1, 2, 1, 2, NULL, NULL, NULL, NULL, NULL),
-    (2, 1, 1, 2, 2, 10, 1, 600, 1, 2, 1, 2, NULL, NULL, NULL, NULL, NULL),
-    (3, 1, 1, 3, 1, 10, 1, 600, 1, 2, 1, 2, NULL, NULL, NULL, NULL, NULL),
-    (4, 1, 1, 4, 1, 10, 1, 720, 1, 2, 1, 2, NULL, NULL, NULL, NULL, NULL),
-    (5, 1, 1, 99, 1, 10, 1, 600, 1, 2, 1, 2, NULL, NULL, NULL, NULL, NULL);
-)";
-
+// The catalogue of tests/support/schedule_catalogue.sql: one model, psi = 1 − 5·phi², lambda =
+// 0.2 + phi, D = 1 m; at 600 rev/min Q = 9000π²·phi m³/h, P = 60π²·psi Pa, N = 0.15π⁴·lambda kW.
+// The schedule of tests/support/schedule.csv:
 // Duty "П1" is (1800π², 48π²) = (17765.2879, 473.741011) at 20 °C for 2000 h: the system
 // P = 48π²·(5·phi)² = 1200π²·phi² meets 60π²·(1 − 5·phi²) at phi = 0.2: the duty itself, psi =
 // 0.8, lambda = 0.4, N = 0.06π⁴ = 5.84455 kW, efficiency 0.2·0.8/0.4 = 40 %, 11689.1 kWh. Fan 2
@@ -33,11 +17,7 @@ INSERT INTO fans VALUES (1, 1, 1, 1, 1, 10, 1, 600, 1, 2, 1, 2, NULL, NULL, NULL
 // Duty "ДУ" at 400 °C, pressure ×293/673 = 206.249801 Pa: only fan 2 is rated for it; the same
 // phi, N = 0.06π⁴·293/673 = 2.54450 kW, 84.8168 % of its motor, and cold 194.818 %.
 // Duty "none" is far below every fan's airflow.
-const char* const schedule = "\xEF\xBB\xBFName;Q;P;t;hours\r\n"
-                             "П1;17765,2879;473,741011;;2000\r\n"
-                             "\r\n"
-                             "ДУ;17765,2879;206,249801;400;\r\n"
-                             "none;10;10;20;1\r\n";
+const QString schedule = QStringLiteral(VORTEL_SOURCE_DIR "/tests/support/schedule.csv");
 
 } // namespace
 
@@ -49,7 +29,8 @@ class TestDuties : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(folder.build(QString::fromUtf8(catalogue)));
+        QVERIFY(folder.build(QString::fromUtf8(
+            fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule_catalogue.sql"))));
         QVERIFY(QFile::copy(VORTEL_PROGRAM_DIR "vortel", folder.folder() + "vortel"));
     }
 
@@ -82,9 +63,7 @@ private slots:
     {
         QFETCH(QStringList, options);
         QFETCH(QList<QStringList>, rows);
-        const QString file = folder.folder() + "schedule.csv";
-        QVERIFY(writeFile(file, schedule));
-        QCOMPARE(run(QStringList{"--duties", file} + options), 0);
+        QCOMPARE(run(QStringList{"--duties", schedule} + options), 0);
         QCOMPARE(err, QByteArray());
         QVERIFY(out.startsWith("\xEF\xBB\xBF"));
         QVector<Csv::Record> records;
