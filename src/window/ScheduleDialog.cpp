@@ -34,8 +34,10 @@ ScheduleDialog::ScheduleDialog(ScheduleResultModel* model, Exporter* exporter, Q
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     showButton = buttons->addButton(tr("Show on the plot"), QDialogButtonBox::ActionRole);
+    showButton->setObjectName(QStringLiteral("ShowOnPlot"));
     showButton->setEnabled(false);
     QPushButton* exportButton = buttons->addButton(tr("Export..."), QDialogButtonBox::ActionRole);
+    exportButton->setObjectName(QStringLiteral("Export"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(showButton, &QPushButton::clicked, this, &ScheduleDialog::sendChosen);
     connect(exportButton, &QPushButton::clicked, this, [this, exporter] {

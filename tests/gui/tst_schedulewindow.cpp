@@ -30,14 +30,7 @@ class TestScheduleWindow : public QObject
         });
     }
 
-    QPushButton* button(const QString& text)
-    {
-        for (QPushButton* button : dialog->findChildren<QPushButton*>()) {
-            if (button->text() == text)
-                return button;
-        }
-        return nullptr;
-    }
+    QPushButton* button(const char* name) { return dialog->findChild<QPushButton*>(name); }
 
 private slots:
     // The catalogue and schedule of the command line's test, worked there: duty П1 is met by
@@ -57,8 +50,8 @@ private slots:
         QVERIFY(dialog && dialog->isVisible());
     }
 
-    // In the schedule's order, then by power at the duty after a header click; the cold start
-    // over the motor's power in red.
+    // In the schedule's order, then by power at the duty after a header click, rows without a
+    // number last; the cold start over the motor's power in red.
     void rankedAndSorted()
     {
         QTableView* view = dialog->table();
@@ -80,10 +73,6 @@ private slots:
                      .data(Qt::ForegroundRole)
                      .isValid());
         view->horizontalHeader()->setSortIndicator(ScheduleResultModel::DutyFirst + DutyColumns::N,
-                                                   Qt::DescendingOrder);
-        // Rows without a number go first in descending order.
-        QCOMPARE(column(ScheduleResultModel::FanId), L({"", "1", "3", "2"}));
-        view->horizontalHeader()->setSortIndicator(ScheduleResultModel::DutyFirst + DutyColumns::N,
                                                    Qt::AscendingOrder);
         QCOMPARE(column(ScheduleResultModel::FanId), L({"2", "1", "3", ""}));
     }
@@ -93,7 +82,7 @@ private slots:
     void showOnPlot()
     {
         QTableView* view = dialog->table();
-        QPushButton* show = button("Show on the plot");
+        QPushButton* show = button("ShowOnPlot");
         QVERIFY(show && !show->isEnabled());
         view->selectRow(3); // "none", last after the ascending sort
         QVERIFY(!show->isEnabled());
@@ -116,7 +105,7 @@ private slots:
         const QString file = dir.filePath("result.csv");
         dialog->table()->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         chooseFile(file);
-        QTest::mouseClick(button("Export..."), Qt::LeftButton);
+        QTest::mouseClick(button("Export"), Qt::LeftButton);
         const QStringList lines = QString::fromUtf8(fileBytes(file)).split("\r\n");
         QVERIFY(lines.value(0).startsWith(QString("\uFEFFDuty,Rank,Fan,\"Diameter, dm\",\"Revs,")));
         QCOMPARE(lines.value(1),
