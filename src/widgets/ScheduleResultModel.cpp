@@ -9,8 +9,16 @@ ScheduleResultModel::ScheduleResultModel(const ScheduleSelection& selection,
                                          const QVector<DutySchedule::Duty>& duties,
                                          const QVector<ScheduleSelection::Row>& rows,
                                          QObject* parent)
-    : QAbstractTableModel(parent), selection(selection), duties(duties), rows(rows)
-{}
+    : QAbstractTableModel(parent), duties(duties)
+{
+    for (ScheduleSelection::Row row : rows) {
+        if (row.fan >= 0) {
+            fans.append(selection.fans().at(row.fan));
+            row.fan = fans.size() - 1;
+        }
+        this->rows.append(row);
+    }
+}
 
 int ScheduleResultModel::rowCount(const QModelIndex& parent) const
 {
@@ -30,7 +38,7 @@ const DutySchedule::Duty& ScheduleResultModel::dutyAt(int row) const
 int ScheduleResultModel::fanIdAt(int row) const
 {
     const int fan = rows.at(row).fan;
-    return fan < 0 ? 0 : selection.fans().at(fan).id;
+    return fan < 0 ? 0 : fans.at(fan).id;
 }
 
 QVariant ScheduleResultModel::data(const QModelIndex& index, int role) const
@@ -53,7 +61,7 @@ QVariant ScheduleResultModel::value(int row, int column) const
         return result.rank;
     if (result.fan < 0)
         return QVariant();
-    const ScheduleSelection::Fan& fan = selection.fans().at(result.fan);
+    const ScheduleSelection::Fan& fan = fans.at(result.fan);
     const OperatingPoint shown = result.point.shown();
     switch (column) {
     case FanId:

@@ -46,7 +46,8 @@ private:
     QVariant value(int row, int column) const;
     bool alarming(int row, int column) const;
 
-    const ScheduleSelection selection;
+    // Only the fans the rows name, not the whole catalogue.
+    QVector<ScheduleSelection::Fan> fans;
     const QVector<DutySchedule::Duty> duties;
-    const QVector<ScheduleSelection::Row> rows;
+    QVector<ScheduleSelection::Row> rows;
 };
