@@ -35,12 +35,6 @@ const DutySchedule::Duty& ScheduleResultModel::dutyAt(int row) const
     return duties.at(rows.at(row).duty);
 }
 
-int ScheduleResultModel::fanIdAt(int row) const
-{
-    const int fan = rows.at(row).fan;
-    return fan < 0 ? 0 : fans.at(fan).id;
-}
-
 QVariant ScheduleResultModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())

@@ -39,8 +39,6 @@ public:
                         int role = Qt::DisplayRole) const override;
 
     const DutySchedule::Duty& dutyAt(int row) const;
-    // The catalogue id of a row's fan; 0 for a duty no fan meets.
-    int fanIdAt(int row) const;
 
 private:
     QVariant value(int row, int column) const;

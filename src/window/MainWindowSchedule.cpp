@@ -64,7 +64,6 @@ ScheduleDialog* MainWindow::openSchedule(const QString& fileName)
     if (!problem.isEmpty()) {
         // As any failed query: the diagnostic, and a box; the window goes on.
         std::fprintf(stderr, "%s\n", problem.toUtf8().constData());
-        std::fflush(stderr);
         QMessageBox::critical(this, QString(), tr("Error selecting for the schedule!"),
                               QMessageBox::Ok);
         return nullptr;

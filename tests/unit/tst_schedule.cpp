@@ -1,5 +1,6 @@
 #include "DutySchedule.h"
 #include "ScheduleSelection.h"
+#include "TestSupport.h"
 
 #include <QSqlDatabase>
 #include <QtTest>
@@ -74,6 +75,36 @@ private slots:
             result = QString::number(error.line) + ':' + error.message;
         }
         QTEST(result, "result");
+    }
+
+    // The schedule and catalogue the command's test works by hand, with the default tolerance
+    // 0.1: П1 is (1800π², 48π²); fans 1 to 3 at 600 rev/min have Q = 9000π²·phi over phi 0.05 to
+    // 0.4 and pass the airflow bound. Fan 4 at 720 rev/min (Q = 10800π²·phi, P = 86.4π²·psi)
+    // passes it too, but where its airflow is accepted, phi 1/6 to 0.1833, psi = 1 − 5·phi² is at
+    // least 0.832: 71.9π² Pa, above the system's 48π²·1.1² = 58.1π². ДУ at 400 °C pairs with fan
+    // 2 alone and passes both; "none" (10 m³/h) misses all four fans' airflows.
+    void boundCounts()
+    {
+        TestCatalogue catalogue;
+        QVERIFY(catalogue.build(QString::fromUtf8(
+            fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule_catalogue.sql"))));
+        DutySchedule::Schedule schedule;
+        DutySchedule::Error error;
+        QVERIFY(DutySchedule::read(
+            QString::fromUtf8(fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule.csv")), schedule,
+            error));
+        ScheduleSelection selection;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "counts");
+            db.setDatabaseName(catalogue.catalogueFile());
+            QString diagnostic;
+            QVERIFY(db.open() && selection.load(db, diagnostic));
+        }
+        QSqlDatabase::removeDatabase("counts");
+        ScheduleSelection::Counts counts;
+        selection.select(schedule.duties, 3, 0.1, &counts);
+        QCOMPARE(QVector<qint64>({counts.pairs, counts.bounded, counts.pressureBounded}),
+                 QVector<qint64>({9, 4, 1}));
     }
 
     // On the demo catalogue, duties near its fans' curves, hot and cold: the ranking is what
