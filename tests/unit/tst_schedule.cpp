@@ -27,8 +27,8 @@ private slots:
             << ", 2:Смоу, 2|500|100|20|0";
         QTest::newRow("header only") << "\n\nname;q;p\n"
                                      << ";";
-        QTest::newRow("cold gas") << "name,q,p,t\nA,1,2,-40\n"
-                                  << ", 2:A|1|2|-40|0";
+        QTest::newRow("cold gas, small values") << "name,q,p,t\nA,0.5,0.25,-40\n"
+                                                << ", 2:A|0.5|0.25|-40|0";
         // Errors.
         QTest::newRow("empty") << "\uFEFF\r\n"
                                << "1:no header row";
