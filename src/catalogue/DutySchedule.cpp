@@ -51,23 +51,19 @@ bool read(const QString& text, Schedule& schedule, Error& error)
     if (records.isEmpty())
         return fail(error, 1, tr("no header row"));
 
-    const Csv::Record& header = records.first();
-    int position[ColumnCount] = {-1, -1, -1, -1, -1};
-    for (int i = 0; i < header.fields.size(); ++i) {
-        const QString title = header.fields.at(i).trimmed().toLower();
-        for (int c = 0; c < ColumnCount; ++c) {
-            if (title != QLatin1String(columnNames[c]))
-                continue;
-            if (position[c] >= 0)
-                return fail(error, header.line,
-                            tr("the column \"%1\" is named twice").arg(columnNames[c]));
-            position[c] = i;
-        }
-    }
+    QStringList titles;
+    for (const QString& field : records.first().fields)
+        titles.append(field.trimmed().toLower());
+    const int headerLine = records.first().line;
+    int position[ColumnCount];
     int needed = 0;
     for (int c = 0; c < ColumnCount; ++c) {
+        const QString name = QLatin1String(columnNames[c]);
+        position[c] = titles.indexOf(name);
+        if (titles.lastIndexOf(name) != position[c])
+            return fail(error, headerLine, tr("the column \"%1\" is named twice").arg(name));
         if (position[c] < 0 && c <= P)
-            return fail(error, header.line, tr("no column \"%1\"").arg(columnNames[c]));
+            return fail(error, headerLine, tr("no column \"%1\"").arg(name));
         needed = std::max(needed, position[c] + 1);
     }
 
