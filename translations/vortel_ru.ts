@@ -60,6 +60,33 @@
     </message>
 </context>
 <context>
+    <name>DutySchedule</name>
+    <message>
+        <source>a quote is never closed</source>
+        <translation>кавычка не закрыта</translation>
+    </message>
+    <message>
+        <source>no header row</source>
+        <translation>нет строки заголовка</translation>
+    </message>
+    <message>
+        <source>the column &quot;%1&quot; is named twice</source>
+        <translation>столбец «%1» назван дважды</translation>
+    </message>
+    <message>
+        <source>no column &quot;%1&quot;</source>
+        <translation>нет столбца «%1»</translation>
+    </message>
+    <message>
+        <source>%1 fields where %2 are needed</source>
+        <translation>полей %1, а нужно %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in the column &quot;%2&quot; is not a valid number</source>
+        <translation>«%1» в столбце «%2» не является допустимым числом</translation>
+    </message>
+</context>
+<context>
     <name>Exporter</name>
     <message>
         <source>CSV table (*.csv)</source>
@@ -592,6 +619,28 @@
         <source>Duty: Q = %1 m³/h, Pv = %2 Pa</source>
         <translation>Рабочая точка: Q = %1 м³/ч, Pv = %2 Па</translation>
     </message>
+    <message>
+        <source>Select for a sc&amp;hedule...</source>
+        <translation>Подбор по пере&amp;чню систем...</translation>
+    </message>
+    <message>
+        <source>Select for a schedule</source>
+        <translation>Подбор по перечню систем</translation>
+    </message>
+    <message>
+        <source>CSV table (*.csv);;All files (*)</source>
+        <translation>Таблица CSV (*.csv);;Все файлы (*)</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be used:
+%1</source>
+        <translation>Перечень систем нельзя использовать:
+%1</translation>
+    </message>
+    <message>
+        <source>Error selecting for the schedule!</source>
+        <translation>Ошибка подбора по перечню систем!</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>
@@ -745,6 +794,79 @@ N: %3 кВт
     <message>
         <source>%1-%2%3 (%4/%5) Ncons</source>
         <translation>%1-%2%3 (%4/%5) Nпотр</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleCommand</name>
+    <message>
+        <source>unknown argument &quot;%1&quot;</source>
+        <translation>неизвестный аргумент «%1»</translation>
+    </message>
+    <message>
+        <source>%1 needs a value</source>
+        <translation>для %1 нужно значение</translation>
+    </message>
+    <message>
+        <source>%1 &quot;%2&quot; is not a valid value</source>
+        <translation>%1 «%2»: недопустимое значение</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleDialog</name>
+    <message>
+        <source>Show on the plot</source>
+        <translation>Показать на графике</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Export selection for the schedule</source>
+        <translation>Экспорт подбора по перечню систем</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleResultModel</name>
+    <message>
+        <source>Duty</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Место</translation>
+    </message>
+    <message>
+        <source>Id</source>
+        <translation>Код</translation>
+    </message>
+    <message>
+        <source>Fan</source>
+        <translation>Вентилятор</translation>
+    </message>
+    <message>
+        <source>Diameter, dm</source>
+        <translation>Диаметр, дм</translation>
+    </message>
+    <message>
+        <source>Revs, rev/min</source>
+        <translation>n, об/мин</translation>
+    </message>
+    <message>
+        <source>Cold start load, %</source>
+        <translation>Загрузка при холодном пуске, %</translation>
+    </message>
+    <message>
+        <source>Energy, kWh/year</source>
+        <translation>Энергия, кВт·ч/год</translation>
+    </message>
+    <message>
+        <source>Motor, kW</source>
+        <translation>Двигатель, кВт</translation>
+    </message>
+    <message>
+        <source>t max, °C</source>
+        <translation>t макс., °C</translation>
     </message>
 </context>
 <context>

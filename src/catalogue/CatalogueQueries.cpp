@@ -99,6 +99,16 @@ QString comparison(const QString& baseQuery, const QStringList& ids)
            QLatin1Char(')');
 }
 
+QString fanIdsCondition(const QStringList& ids)
+{
+    if (ids.isEmpty())
+        return QStringLiteral("1 = 0 \n");
+    QStringList quoted;
+    for (const QString& id : ids)
+        quoted.append(QLatin1Char('\'') + QString::number(id.toInt()) + QLatin1Char('\''));
+    return QStringLiteral("f.id IN (") + quoted.join(QStringLiteral(", ")) + QStringLiteral(") \n");
+}
+
 QString techInfoModels(const QStringList& ids)
 {
     return QStringLiteral("SELECT DISTINCT m.techInfo AS model\n"

@@ -71,6 +71,8 @@ QString filterValues(const QString& column);
 // The condition that lists the fans of a class-tree node.
 QString treeNodeCondition(int left, int right);
 QString comparison(const QString& baseQuery, const QStringList& ids);
+// The condition that lists the fans of these ids.
+QString fanIdsCondition(const QStringList& ids);
 QString techInfoModels(const QStringList& ids);
 QString descriptionPdf(int fanId);
 

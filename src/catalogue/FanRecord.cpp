@@ -47,4 +47,9 @@ FanCalculator formulasFromRow(const QAbstractItemModel& model, int row)
                      false);
 }
 
+FanCalculator formulasFromRow(const QVariantList& row)
+{
+    return fromCells([&row](int column) { return row.value(column); }, 0, false);
+}
+
 } // namespace FanRecord

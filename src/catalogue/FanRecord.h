@@ -15,5 +15,6 @@ FanCalculator fromRow(const QVariantList& row, int steps);
 FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps);
 // The same fan without sampled curves or labels: enough for its formulas, and cheap to make.
 FanCalculator formulasFromRow(const QAbstractItemModel& model, int row);
+FanCalculator formulasFromRow(const QVariantList& row);
 
 } // namespace FanRecord

@@ -52,13 +52,10 @@ FanCalculator::FanCalculator(QString model, QString className,
     }
 
     const QString numberText = locale.toString(D * 10.0, 'g', 6);
-    QString suffix;
-    if (nominal != 1.0)
-        suffix = QLatin1Char('-') + locale.toString(nominal, 'f', 2) +
-                 QCoreApplication::translate("QObject", "Dn");
+    const QString suffix = trimSuffix(nominal, locale);
     const QString powerText = locale.toString(power, 'g', 6);
 
-    P_label_left = this->model + QLatin1Char('-') + numberText + suffix;
+    P_label_left = designation(this->model, D, nominal, locale);
     P_label_right = QCoreApplication::translate("QObject", "%1 rev/min").arg(rev);
     Ncons_label_left = QCoreApplication::translate("QObject", "%1-%2%3 (%4/%5) Ncons")
                            .arg(this->model, numberText, suffix, powerText, QString::number(rev));
@@ -119,6 +116,26 @@ double FanCalculator::psi_v(double phi) const
     return psi_s(phi) + psi_d(phi);
 }
 
+void FanCalculator::psi_v_bounds(double phi_lo, double phi_hi, double& low, double& high) const
+{
+    if (!(phi_lo >= 0.0 && phi_lo <= phi_hi)) {
+        low = high = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
+    // For phi >= 0 every power of phi grows with phi, so each term lies between its values at
+    // the ends; so does the dynamic part.
+    low = psi_d(phi_lo);
+    high = psi_d(phi_hi);
+    double atMin = 1.0, atMax = 1.0;
+    for (int i = psiCoefficients.size() - 1; i >= 0; --i) {
+        const double a = psiCoefficients.at(i) * atMin, b = psiCoefficients.at(i) * atMax;
+        low += std::min(a, b);
+        high += std::max(a, b);
+        atMin *= phi_lo;
+        atMax *= phi_hi;
+    }
+}
+
 double FanCalculator::lambda(double phi) const
 {
     return polynomial(lambdaCoefficients, phi);
@@ -176,6 +193,21 @@ double FanCalculator::bisect(double Nust, double a, double b) const
             a = m;
     }
     return (a + b) / 2.0;
+}
+
+QString FanCalculator::trimSuffix(double nominal, const QLocale& locale)
+{
+    if (nominal == 1.0)
+        return QString();
+    return QLatin1Char('-') + locale.toString(nominal, 'f', 2) +
+           QCoreApplication::translate("QObject", "Dn");
+}
+
+QString FanCalculator::designation(const QString& model, double D, double nominal,
+                                   const QLocale& locale)
+{
+    return model + QLatin1Char('-') + locale.toString(D * 10.0, 'g', 6) +
+           trimSuffix(nominal, locale);
 }
 
 double FanCalculator::temperatureFactor(double temperature)

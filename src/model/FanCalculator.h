@@ -19,6 +19,12 @@ public:
     double psi_s(double phi) const;
     double psi_d(double phi) const;
     double psi_v(double phi) const;
+    // Bounds of the full pressure coefficient over [phi_lo, phi_hi] from its terms, each
+    // monotonic there: no value lies outside, though the true range may be narrower. NaN unless
+    // 0 <= phi_lo <= phi_hi.
+    void psi_v_bounds(double phi_lo, double phi_hi, double& low, double& high) const;
+    // Full pressure per unit of its coefficient at the rated temperature, Pa.
+    double pressureScale() const { return rho_2 * u2; }
     double lambda(double phi) const;
 
     double Q(double phi) const;
@@ -65,10 +71,15 @@ public:
     // Factor that converts pressure and power at a temperature (°C) to 20 °C: the ratio of the
     // air densities at 20 °C and at that temperature.
     static double temperatureFactor(double temperature);
+    // The fan as its pressure curve is labelled: model, diameter in decimetres and the impeller
+    // trim when it is not the nominal one, e.g. "ВР 80-75-4" or "ВР 80-75-4-0,95Dn". D in metres.
+    static QString designation(const QString& model, double D, double nominal,
+                               const QLocale& locale = QLocale());
 
 private:
     static double polynomial(const QVector<double>& coefficients, double phi);
     static QString equation(const QVector<double>& coefficients);
+    static QString trimSuffix(double nominal, const QLocale& locale);
     // Zero where the fan takes 90 % of Nust; the root the motor-limit operations look for.
     double motorLimitExcess(double Nust, double phi) const;
 

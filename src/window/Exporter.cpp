@@ -70,6 +70,13 @@ bool Exporter::exportComparison(const QString& fileName)
                     ModelCsv::text(*comparison, Csv::forInterface(), ModelCsv::RowTitles));
 }
 
+void Exporter::exportView(const QTableView& view, const QString& title, const QString& name)
+{
+    const QString fileName = askFileName(title, name, {tr("CSV table (*.csv)")});
+    if (!fileName.isEmpty())
+        writeCsv(fileName, ModelCsv::text(view, Csv::forInterface(), ModelCsv::ColumnTitles));
+}
+
 QString Exporter::askFileName(const QString& title, const QString& name, const QStringList& filters)
 {
     QString filter = filters.first();

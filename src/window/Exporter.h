@@ -28,6 +28,9 @@ public:
     bool exportCurves(const QString& fileName);
     bool exportTable(const QString& fileName);
     bool exportComparison(const QString& fileName);
+    // Asks for a CSV file, `name` proposed, and writes the view's table into it as the fan
+    // table's entry does.
+    void exportView(const QTableView& view, const QString& title, const QString& name);
 
 private:
     using Export = bool (Exporter::*)(const QString&);

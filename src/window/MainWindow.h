@@ -12,7 +12,9 @@ class AdviceBox;
 class ComparisonView;
 class DataSheetView;
 class QUrl;
+class Exporter;
 class ReportPrinter;
+class ScheduleDialog;
 class StartPage;
 class FanParameter;
 class FanSortProxy;
@@ -87,6 +89,12 @@ public slots:
     void help();
     void changeLog();
     void about();
+    void selectForSchedule();
+    // The fans ranked for the schedule in the file, in a dialog of their own; a box and none
+    // when the file or the catalogue cannot be used.
+    ScheduleDialog* openSchedule(const QString& fileName);
+    // Lists, plots and compares these fans, with the duty as the working point.
+    void showScheduleFans(const QStringList& ids, double q, double p20);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -185,8 +193,11 @@ private:
     DataSheetView* techInfoBrowser = nullptr;
     int techInfoTabIndex = TechInfoTab;
 
-    // Printing.
+    // Printing and exports.
     ReportPrinter* reportPrinter = nullptr;
+    Exporter* exporter = nullptr;
+    // Where the last schedule was opened from.
+    QString scheduleFolder;
 
     FanPlot* plot = nullptr;
     MatchingWidget* matchingWidget = nullptr;

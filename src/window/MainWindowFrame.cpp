@@ -141,8 +141,9 @@ void MainWindow::createMenus()
                         QKeySequence(Qt::CTRL + Qt::Key_O));
     fileMenu->addAction(tr("&Print"), reportPrinter->choiceBox(), &QMessageBox::exec,
                         QKeySequence(Qt::CTRL + Qt::Key_P));
-    auto* exporter = new Exporter(plot, tableView, comparison->table(), this);
+    exporter = new Exporter(plot, tableView, comparison->table(), this);
     exporter->addActions(fileMenu);
+    fileMenu->addAction(tr("Select for a sc&hedule..."), this, &MainWindow::selectForSchedule);
     fileMenu->addAction(tr("&Exit"), this, &MainWindow::close);
 
     QMenu* helpMenu = menuBar()->addMenu(tr("&Help"));

@@ -114,8 +114,9 @@ private slots:
         QStringList entries;
         for (const QAction* entry : menuAction(*window, "&Exit")->associatedWidgets()[0]->actions())
             entries << entry->text() + entry->shortcut().toString();
-        QCOMPARE(entries.mid(6), L({"Export p&lot...", "Export &curves...", "Export &table...",
-                                    "Export compariso&n...", "&Exit"}));
+        QCOMPARE(entries.mid(6),
+                 L({"Export p&lot...", "Export &curves...", "Export &table...",
+                    "Export compariso&n...", "Select for a sc&hedule...", "&Exit"}));
         QTimer::singleShot(0, this, [this] { // a name without a suffix takes the filter's
             auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
             dialog->selectNameFilter("SVG drawing (*.svg)");

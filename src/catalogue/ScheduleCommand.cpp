@@ -1,0 +1,140 @@
+#include "ScheduleCommand.h"
+
+#include "DutySchedule.h"
+#include "ScheduleSelection.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+
+#include <cmath>
+#include <cstring>
+
+namespace ScheduleCommand {
+
+namespace {
+
+const char* const dutiesOption = "--duties";
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate("ScheduleCommand", text);
+}
+
+QByteArray diagnostic(const QString& text)
+{
+    return text.toUtf8() + '\n';
+}
+
+// The catalogue's fans, read through a read-only connection of their own.
+bool loadFans(const QString& fileName, ScheduleSelection& selection, QString& error)
+{
+    const QString connection = QStringLiteral("schedule");
+    bool loaded = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        db.setDatabaseName(fileName);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        // As in the window, a file that will not open shows itself at the query.
+        db.open();
+        loaded = selection.load(db, error);
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return loaded;
+}
+
+} // namespace
+
+bool requested(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], dutiesOption) == 0)
+            return true;
+    }
+    return false;
+}
+
+bool parseArguments(const QStringList& arguments, Options& options, QString& error)
+{
+    options = Options();
+    bool haveFile = false;
+    for (int i = 0; i < arguments.size(); ++i) {
+        const QString& name = arguments.at(i);
+        const bool known = name == QLatin1String(dutiesOption) || name == QLatin1String("--top") ||
+                           name == QLatin1String("--tolerance");
+        if (!known) {
+            error = tr("unknown argument \"%1\"").arg(name);
+            return false;
+        }
+        if (i + 1 == arguments.size()) {
+            error = tr("%1 needs a value").arg(name);
+            return false;
+        }
+        const QString value = arguments.at(++i);
+        bool ok = false;
+        if (name == QLatin1String(dutiesOption)) {
+            options.file = value;
+            haveFile = ok = !value.isEmpty();
+        } else if (name == QLatin1String("--top")) {
+            options.top = value.toInt(&ok);
+            ok = ok && options.top >= 1;
+        } else {
+            // A Russian engineer may well type the decimal comma.
+            options.tolerance =
+                QString(value).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            ok = ok && std::isfinite(options.tolerance) && options.tolerance >= 0.0;
+        }
+        if (!ok) {
+            error = tr("%1 \"%2\" is not a valid value").arg(name, value);
+            return false;
+        }
+    }
+    if (!haveFile)
+        error = tr("%1 needs a value").arg(QLatin1String(dutiesOption));
+    return haveFile;
+}
+
+int run(const QStringList& arguments, const QString& programFolder, QByteArray& out,
+        QByteArray& err)
+{
+    Options options;
+    QString error;
+    if (!parseArguments(arguments, options, error)) {
+        err = diagnostic(error);
+        return 2;
+    }
+
+    QFile file(options.file);
+    if (!file.open(QIODevice::ReadOnly)) {
+        err = diagnostic(options.file + QLatin1String(": ") + file.errorString());
+        return 2;
+    }
+    DutySchedule::Schedule schedule;
+    DutySchedule::Error fault;
+    if (!DutySchedule::read(QString::fromUtf8(file.readAll()), schedule, fault)) {
+        err = diagnostic(
+            QStringLiteral("%1:%2: %3").arg(options.file).arg(fault.line).arg(fault.message));
+        return 2;
+    }
+
+    const QString catalogue = QStringLiteral("fans.dat");
+    if (!QFileInfo::exists(programFolder + catalogue)) {
+        err = diagnostic(QCoreApplication::translate("MainWindow", "Database file %1 is absent.")
+                             .arg(catalogue));
+        return 1;
+    }
+    ScheduleSelection selection;
+    if (!loadFans(programFolder + catalogue, selection, error)) {
+        err = diagnostic(error);
+        return 1;
+    }
+
+    const QVector<ScheduleSelection::Row> rows =
+        selection.select(schedule.duties, options.top, options.tolerance);
+    // A byte-order mark, as every CSV the program writes: spreadsheets then read UTF-8.
+    out = QByteArray("\xEF\xBB\xBF") + selection.text(rows, schedule).toUtf8();
+    return 0;
+}
+
+} // namespace ScheduleCommand

@@ -1,0 +1,114 @@
+#include "ScheduleResultModel.h"
+
+#include <QColor>
+#include <QCoreApplication>
+
+#include <cmath>
+
+ScheduleResultModel::ScheduleResultModel(const ScheduleSelection& selection,
+                                         const QVector<DutySchedule::Duty>& duties,
+                                         const QVector<ScheduleSelection::Row>& rows,
+                                         QObject* parent)
+    : QAbstractTableModel(parent), duties(duties)
+{
+    for (ScheduleSelection::Row row : rows) {
+        if (row.fan >= 0) {
+            fans.append(selection.fans().at(row.fan));
+            row.fan = fans.size() - 1;
+        }
+        this->rows.append(row);
+    }
+}
+
+int ScheduleResultModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : rows.size();
+}
+
+int ScheduleResultModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+const DutySchedule::Duty& ScheduleResultModel::dutyAt(int row) const
+{
+    return duties.at(rows.at(row).duty);
+}
+
+QVariant ScheduleResultModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return value(index.row(), index.column());
+    if (role == Qt::ForegroundRole && alarming(index.row(), index.column()))
+        return QColor(Qt::red);
+    return QVariant();
+}
+
+QVariant ScheduleResultModel::value(int row, int column) const
+{
+    const ScheduleSelection::Row& result = rows.at(row);
+    if (column == Duty)
+        return dutyAt(row).name;
+    if (column == Rank)
+        return result.rank;
+    if (result.fan < 0)
+        return QVariant();
+    const ScheduleSelection::Fan& fan = fans.at(result.fan);
+    const OperatingPoint shown = result.point.shown();
+    switch (column) {
+    case FanId:
+        return fan.id;
+    case Fan:
+        return FanCalculator::designation(fan.model, fan.diameter / 10.0, fan.nominal);
+    case Diameter:
+        return fan.diameter;
+    case Revs:
+        return fan.rev;
+    case Motor:
+        return fan.power;
+    case RatedTemperature:
+        return fan.temperature;
+    case ColdStartLoad:
+        return shown.motorLoad20;
+    case Energy:
+        return std::round(shown.n * dutyAt(row).hours);
+    default:
+        return DutyColumns::value(result.point, column - DutyFirst);
+    }
+}
+
+bool ScheduleResultModel::alarming(int row, int column) const
+{
+    const ScheduleSelection::Row& result = rows.at(row);
+    if (result.fan < 0)
+        return false;
+    // A smoke fan's motor may well be overloaded by the cold start; the user should see it.
+    if (column == ColdStartLoad)
+        return result.point.motorLoad20 > 100.0;
+    return column >= DutyFirst && column < ColdStartLoad &&
+           DutyColumns::isAlarming(result.point, column - DutyFirst);
+}
+
+QVariant ScheduleResultModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= ColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    if (section >= DutyFirst && section < ColdStartLoad)
+        return DutyColumns::title(section - DutyFirst);
+    static const char* const titles[] = {
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Duty"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Rank"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Id"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Fan"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Diameter, dm"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Revs, rev/min"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Motor, kW"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "t max, °C"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Cold start load, %"),
+        QT_TRANSLATE_NOOP("ScheduleResultModel", "Energy, kWh/year")};
+    const int title = section < DutyFirst ? section : section - DutyColumns::Count;
+    return QCoreApplication::translate("ScheduleResultModel", titles[title]);
+}

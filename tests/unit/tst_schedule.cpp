@@ -1,0 +1,166 @@
+#include "DutySchedule.h"
+#include "ScheduleSelection.h"
+#include "TestSupport.h"
+
+#include <QSqlDatabase>
+#include <QtTest>
+
+// A schedule file's text read into duties, or refused with the line and the reason.
+class TestSchedule : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void read_data()
+    {
+        QTest::addColumn<QString>("text");
+        // line:name|q|p|t|hours per duty, space apart, after the delimiter; or line:message.
+        QTest::addColumn<QString>("result");
+        QTest::newRow("comma, defaults") << "name,q,p\nA,1000,250.5\n"
+                                         << ", 2:A|1000|250.5|20|0";
+        // The header row decides: ";" there makes the comma decimal.
+        QTest::newRow("semicolon, decimal comma, any order and case")
+            << "\uFEFFHours;P; T ;Name;Q\r\n\r\n4000;1200,5;300;ДУ-1 «кухня»;8000,25\r\n"
+            << "; 3:ДУ-1 «кухня»|8000.25|1200.5|300|4000";
+        QTest::newRow("quoted name with delimiter, extra column")
+            << "name,note,q,p,t\n\"Смоу, 2\",x,500,100,\n"
+            << ", 2:Смоу, 2|500|100|20|0";
+        QTest::newRow("header only") << "\n\nname;q;p\n"
+                                     << ";";
+        QTest::newRow("cold gas, small values") << "name,q,p,t\nA,0.5,0.25,-40\n"
+                                                << ", 2:A|0.5|0.25|-40|0";
+        // Errors.
+        QTest::newRow("empty") << "\uFEFF\r\n"
+                               << "1:no header row";
+        QTest::newRow("no p") << "\nname;q;pressure\n"
+                              << "2:no column \"p\"";
+        QTest::newRow("twice") << "name,q,p,Q\n"
+                               << "1:the column \"q\" is named twice";
+        QTest::newRow("too few") << "name,q,p\nA,1,2\n\nB,3\n"
+                                 << "4:2 fields where 3 are needed";
+        QTest::newRow("zero airflow") << "name,q,p\nA,0,2\n"
+                                      << "2:\"0\" in the column \"q\" is not a valid number";
+        QTest::newRow("comma in a comma file") << "name,q,p\nA,\"1,5\",2\n"
+                                               << "2:\"1,5\" in the column \"q\" is not a "
+                                                  "valid number";
+        QTest::newRow("infinite") << "name;p;q\nA;inf;2\n"
+                                  << "2:\"inf\" in the column \"p\" is not a valid number";
+        QTest::newRow("negative hours") << "name,q,p,hours\nA,1,2,-1\n"
+                                        << "2:\"-1\" in the column \"hours\" is not a valid number";
+        QTest::newRow("below absolute zero") << "name,q,p,t\nA,1,2,-273\n"
+                                             << "2:\"-273\" in the column \"t\" is not a valid "
+                                                "number";
+        QTest::newRow("open quote") << "name,q,p\nA,1,2\n\"B,1,2\n"
+                                    << "3:a quote is never closed";
+    }
+    void read()
+    {
+        QFETCH(QString, text);
+        DutySchedule::Schedule schedule;
+        DutySchedule::Error error;
+        QString result;
+        if (DutySchedule::read(text, schedule, error)) {
+            QStringList seen{schedule.delimiter};
+            for (const DutySchedule::Duty& d : qAsConst(schedule.duties)) {
+                seen << QStringLiteral("%1:%2|%3|%4|%5|%6")
+                            .arg(d.line)
+                            .arg(d.name)
+                            .arg(d.q)
+                            .arg(d.p)
+                            .arg(d.t)
+                            .arg(d.hours);
+            }
+            result = seen.join(' ');
+        } else {
+            result = QString::number(error.line) + ':' + error.message;
+        }
+        QTEST(result, "result");
+    }
+
+    // The schedule and catalogue the command's test works by hand, with the default tolerance
+    // 0.1: П1 is (1800π², 48π²); fans 1 to 3 at 600 rev/min have Q = 9000π²·phi over phi 0.05 to
+    // 0.4 and pass the airflow bound. Fan 4 at 720 rev/min (Q = 10800π²·phi, P = 86.4π²·psi)
+    // passes it too, but where its airflow is accepted, phi 1/6 to 0.1833, psi = 1 − 5·phi² is at
+    // least 0.832: 71.9π² Pa, above the system's 48π²·1.1² = 58.1π². ДУ at 400 °C pairs with fan
+    // 2 alone and passes both; "none" (10 m³/h) misses all four fans' airflows.
+    void boundCounts()
+    {
+        TestCatalogue catalogue;
+        QVERIFY(catalogue.build(QString::fromUtf8(
+            fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule_catalogue.sql"))));
+        DutySchedule::Schedule schedule;
+        DutySchedule::Error error;
+        QVERIFY(DutySchedule::read(
+            QString::fromUtf8(fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule.csv")), schedule,
+            error));
+        ScheduleSelection selection;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "counts");
+            db.setDatabaseName(catalogue.catalogueFile());
+            QString diagnostic;
+            QVERIFY(db.open() && selection.load(db, diagnostic));
+        }
+        QSqlDatabase::removeDatabase("counts");
+        ScheduleSelection::Counts counts;
+        selection.select(schedule.duties, 3, 0.1, &counts);
+        QCOMPARE(QVector<qint64>({counts.pairs, counts.bounded, counts.pressureBounded}),
+                 QVector<qint64>({9, 4, 1}));
+    }
+
+    // On the demo catalogue, duties near its fans' curves, hot and cold: the ranking is what
+    // solving every fan rated hot enough gives, so the bounds never drop a fan that qualifies.
+    void boundsDropNoFan()
+    {
+        ScheduleSelection selection;
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "demo");
+            db.setDatabaseName(VORTEL_PROGRAM_DIR "fans.dat");
+            QString error;
+            QVERIFY2(db.open() && selection.load(db, error), qPrintable(error));
+        }
+        QSqlDatabase::removeDatabase("demo");
+        const auto& fans = selection.fans();
+        QVERIFY(fans.size() > 1000);
+        QVector<DutySchedule::Duty> duties;
+        for (int i = 0; i < 300; ++i) {
+            const FanCalculator& fan = fans.at(i * 37 % fans.size()).formulas;
+            const double phi =
+                fan.get_phi_min() + (i % 11) / 10.0 * (fan.get_phi_max() - fan.get_phi_min());
+            const double t = i % 3 ? 20.0 : fan.get_temperature();
+            duties.append(
+                {"", fan.Q(phi) * (0.85 + i % 5 * 0.05),
+                 fan.P(phi) * (fan.get_temperature() + 273.0) / (t + 273.0) * (0.8 + i % 7 * 0.05),
+                 t, 0.0, 0});
+        }
+        const double tolerance = 0.15;
+        const QVector<ScheduleSelection::Row> rows = selection.select(duties, 4, tolerance);
+        QStringList seen, expected;
+        for (const ScheduleSelection::Row& row : rows)
+            seen << QStringLiteral("%1:%2").arg(row.duty).arg(row.fan < 0 ? 0
+                                                                          : fans.at(row.fan).id);
+        int met = 0;
+        for (int d = 0; d < duties.size(); ++d) {
+            const DutySchedule::Duty& duty = duties.at(d);
+            QVector<QPair<double, int>> ranked;
+            for (const ScheduleSelection::Fan& fan : fans) {
+                const OperatingPoint point =
+                    OperatingPoint::solve(fan.formulas, duty.q, duty.p, duty.t);
+                if (fan.temperature >= duty.t && point.found && point.q >= duty.q &&
+                    point.q <= duty.q * (1 + tolerance) && point.n <= fan.power)
+                    ranked.append({point.n, fan.id});
+            }
+            std::sort(ranked.begin(), ranked.end());
+            met += !ranked.isEmpty();
+            for (int i = 0; i < std::min(4, ranked.size()); ++i)
+                expected << QStringLiteral("%1:%2").arg(d).arg(ranked.at(i).second);
+            if (ranked.isEmpty())
+                expected << QStringLiteral("%1:0").arg(d);
+        }
+        // Most duties are met, so the bounds had fans to wrongly drop.
+        QVERIFY2(met > 200, qPrintable(QString::number(met)));
+        QCOMPARE(seen, expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSchedule)
+#include "tst_schedule.moc"
