@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 PACKAGES = cmake g++ make pkg-config qtbase5-dev libqt5sql5-sqlite libqwt-qt5-dev \
            qttools5-dev qttools5-dev-tools sqlite3 libsqlite3-dev fonts-dejavu-core \
            xvfb xauth xdotool python3 poppler-utils clang libclang-rt-14-dev \
-           qttranslations5-l10n
+           qttranslations5-l10n desktop-file-utils
 
 .PHONY: all deps build run test sanitize clean
 

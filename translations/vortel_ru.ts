@@ -641,6 +641,10 @@
         <source>Error selecting for the schedule!</source>
         <translation>Ошибка подбора по перечню систем!</translation>
     </message>
+    <message>
+        <source>the fans chosen in the schedule</source>
+        <translation>вентиляторы, выбранные в перечне систем</translation>
+    </message>
 </context>
 <context>
     <name>MatchingWidget</name>

@@ -81,7 +81,8 @@ ScheduleDialog* MainWindow::openSchedule(const QString& fileName)
 void MainWindow::showScheduleFans(const QStringList& ids, double q, double p20)
 {
     ssFanChosen(QString());
-    showConditionInsteadOfTree(CatalogueQueries::fanIdsCondition(ids));
+    showConditionInsteadOfTree(CatalogueQueries::fanIdsCondition(ids),
+                               tr("the fans chosen in the schedule"));
     tableView->selectAll();
     plot->setWorkingPoint(q, p20);
 }
