@@ -136,6 +136,7 @@ private slots:
         point.motorLoadRated = 99.94;
         QTEST(DutyColumns::value(point, column, rated), "value");
         QTEST(DutyColumns::isAlarming(point, column, rated), "red");
+        QCOMPARE(DutyColumns::title(column).isEmpty(), column == DutyColumns::RatedCount);
         // A load past 100 % only where the row is shown at all.
         point.motorLoadRated = 100.5;
         QCOMPARE(DutyColumns::isAlarming(point, DutyColumns::MotorLoadRated, rated), rated > 20);
