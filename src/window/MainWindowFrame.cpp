@@ -157,8 +157,9 @@ void MainWindow::ssFanChosen(QString fanName)
     if (!startPage)
         return;
     stackedWidget->setCurrentIndex(1);
-    // The stack lets the page go when it is deleted below. The click that brought us here is still being delivered to a picture on the page, and the
-    // choice below may run a message box whose event loop would delete the page under it.
+    // The stack lets the page go when it is deleted below. The click that brought us here is still
+    // being delivered to a picture on the page, and the choice below may run a message box whose
+    // event loop would delete the page under it.
     QWidget* leftPage = startPage;
     startPage = nullptr;
 
