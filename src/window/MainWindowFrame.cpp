@@ -50,9 +50,10 @@ const QString efficiencyKey = QStringLiteral("Efficiency");
 bool restoreSplitter(QSplitter* splitter, const QByteArray& state)
 {
     QDataStream stream(state);
-    qint32 marker = 0;
-    qint32 version = 0;
-    quint32 sizeCount = 0;
+    // Each read sets its value, to zero when the stream runs out.
+    qint32 marker;
+    qint32 version;
+    quint32 sizeCount;
     stream >> marker >> version >> sizeCount;
     if (stream.status() != QDataStream::Ok || sizeCount > quint32(splitter->count()))
         return false;
