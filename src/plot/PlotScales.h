@@ -15,12 +15,13 @@ struct Range
 };
 
 // Margins as fractions of the data range (of its decades on a logarithmic scale).
+// Always given all four.
 struct Margins
 {
-    double left = 0.0;
-    double right = 0.0;
-    double bottom = 0.0;
-    double top = 0.0;
+    double left;
+    double right;
+    double bottom;
+    double top;
 };
 
 // Whether a value has a place on a linear or logarithmic scale.

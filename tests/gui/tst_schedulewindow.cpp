@@ -62,6 +62,11 @@ private slots:
                 cells << model->index(row, c).data().toString();
             return cells;
         };
+        // The duty columns' titles above, row numbers beside.
+        QCOMPARE(model->headerData(ScheduleResultModel::DutyFirst + DutyColumns::N, Qt::Horizontal)
+                     .toString(),
+                 QString("N at duty, kW"));
+        QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QString("2"));
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
         QCOMPARE(column(ScheduleResultModel::DutyFirst + DutyColumns::N),
