@@ -143,6 +143,11 @@ private slots:
         for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker))
             sides += QString::number(static_cast<const QwtPlotMarker*>(item)->labelAlignment());
         QCOMPARE(sides, QString(log ? "1211" : "1211211"));
+        QList<double> labelAt; // the first fan's pressure labels sit on its curve's ends
+        for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker).mid(0, 2))
+            labelAt << static_cast<const QwtPlotMarker*>(item)->value().x()
+                    << static_cast<const QwtPlotMarker*>(item)->value().y();
+        QCOMPARE(numbers(labelAt), numbers({q[0], p[0], q[31], p[31]}));
         QVERIFY(plot.scaleDiv(PlotAxis::Pressure20).contains(twin.get_P_max()) &&
                 plot.scaleDiv(PlotAxis::Pressure20).contains(twin.get_P_min()) &&
                 plot.scaleDiv(PlotAxis::Power).contains(twin.get_Ncons_max()));
