@@ -83,7 +83,8 @@ void ReportPrinter::printChoice(const std::function<QString()>& table,
         pageHeader(program, QLocale().toString(QDate::currentDate(), QLocale::ShortFormat),
                    plot->isWorkingPointShown() ? &duty : nullptr);
 
-    // One painter for the whole request: a file printer keeps every page, a printer gets one job.
+    // One painter for the whole request: a file printer keeps every page, a printer gets one job;
+    // the document ends with it.
     QPainter painter;
     if (!painter.begin(&printer))
         return;
@@ -120,7 +121,6 @@ void ReportPrinter::printChoice(const std::function<QString()>& table,
             drawDocument(painter, printer, nextPage, body, sheet, base);
         }
     }
-    painter.end();
 }
 
 QString ReportPrinter::documentTitle(const QString& program, const QStringList& fans)
