@@ -7,12 +7,13 @@
 // The condition that lists the fans whose catalogue ranges meet a required working point.
 namespace MatchCondition {
 
-// A required quantity: whether it is matched, its value and the deviation allowed, in percent.
+// A required quantity: whether it is matched, its value and the deviation allowed, in percent;
+// always given in full.
 struct Tolerance
 {
-    bool matched = true;
-    double value = 0.0;
-    int deviation = 0;
+    bool matched;
+    double value;
+    int deviation;
 };
 
 // `types` are the nested-set bounds (left, right) of the fan types to search. No type, or
