@@ -135,14 +135,11 @@ OperatingPointItems::placeLabel(const QPointF& point, const QSizeF& size, Qt::Al
 {
     const Qt::Alignment flipX = preferred ^ (Qt::AlignLeft | Qt::AlignRight);
     const Qt::Alignment flipY = preferred ^ (Qt::AlignTop | Qt::AlignBottom);
+    // Beside the point on each side, then further out, half a label's height at a time.
     QVector<LabelPlace> candidates;
-    for (Qt::Alignment alignment : {preferred, flipX, flipY, flipX ^ flipY ^ preferred})
-        candidates.append({alignment, labelSpacing, {}});
-    // Further out on each side, half a label's height at a time.
-    for (int step = 1; step <= 4; ++step)
-        for (int side = 0; side < 4; ++side)
-            candidates.append(
-                {candidates.at(side).alignment, labelSpacing + int(step * size.height() / 2), {}});
+    for (int step = 0; step <= 4; ++step)
+        for (Qt::Alignment alignment : {preferred, flipX, flipY, flipX ^ flipY ^ preferred})
+            candidates.append({alignment, labelSpacing + int(step * size.height() / 2), {}});
     for (LabelPlace& candidate : candidates)
         candidate.rect = labelRect(point, size, candidate.alignment, candidate.spacing);
     // Of the places the canvas keeps, the one that covers the least of the labels placed.
