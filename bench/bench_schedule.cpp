@@ -60,9 +60,9 @@ QVector<DutySchedule::Duty> schedule(const ScheduleSelection& selection, int cou
             random.generateDouble() * (fan.formulas.get_phi_max() - fan.formulas.get_phi_min());
         DutySchedule::Duty duty;
         duty.name = QString::number(i + 1);
-        duty.t = random.bounded(4) == 0 ? fan.temperature : 20;
+        duty.t = random.bounded(4) == 0 ? fan.formulas.get_temperature() : 20;
         duty.q = fan.formulas.Q(phi) * (0.9 + 0.1 * random.generateDouble());
-        duty.p = fan.formulas.P(phi) * (fan.temperature + 273.0) / (duty.t + 273.0) *
+        duty.p = fan.formulas.P(phi) * (fan.formulas.get_temperature() + 273.0) / (duty.t + 273.0) *
                  (0.8 + 0.2 * random.generateDouble());
         duty.hours = 4000;
         duties.append(duty);

@@ -1,5 +1,8 @@
 #include "CatalogueQueries.h"
 
+#include <QSqlError>
+#include <QSqlQuery>
+
 namespace CatalogueQueries {
 
 namespace {
@@ -21,6 +24,14 @@ QString rangeText(const char* low, const char* high)
 }
 
 } // namespace
+
+const QString catalogueFile = QStringLiteral("fans.dat");
+
+QString failure(const QSqlQuery& query)
+{
+    return QStringLiteral("Failed to execute query: ") + query.lastQuery() + QLatin1Char('\n') +
+           query.lastError().text();
+}
 
 const QString tree = QStringLiteral(
     "SELECT id, class, leftValue, rightValue, level FROM classes ORDER BY leftValue");

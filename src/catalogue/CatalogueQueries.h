@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+class QSqlQuery;
+
 // Every SQL text the program sends to the catalogue, kept together so that the column
 // positions read elsewhere and the table aliases used by condition fragments stay in one place.
 namespace CatalogueQueries {
@@ -61,6 +63,10 @@ enum CmpColumn {
 
 // The fan table query up to and including WHERE; a condition is appended to it.
 const QString& fanTableBase();
+// The catalogue's file name beside the program.
+extern const QString catalogueFile;
+// What standard error says of a query that failed: its text and the driver's reason.
+QString failure(const QSqlQuery& query);
 extern const QString tree;
 extern const QString searchDiameters;
 // Holds %1 for the quoted text that stands in for a missing dimension or weight.

@@ -116,12 +116,17 @@ double Csv::toNumber(const QString& text) const
     return ok ? value : std::numeric_limits<double>::quiet_NaN();
 }
 
+QByteArray Csv::encoded(const QString& text)
+{
+    return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
+}
+
 bool Csv::writeFile(const QString& fileName, const QString& text, QString* error)
 {
     QSaveFile file(fileName);
-    const QByteArray bom("\xEF\xBB\xBF");
-    const bool written = file.open(QIODevice::WriteOnly) && file.write(bom) == bom.size() &&
-                         file.write(text.toUtf8()) >= 0 && file.commit();
+    const QByteArray bytes = encoded(text);
+    const bool written =
+        file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!written && error)
         *error = fileName + QLatin1String(": ") + file.errorString();
     return written;

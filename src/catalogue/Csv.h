@@ -41,6 +41,8 @@ public:
 
     // Writes UTF-8 with a byte-order mark, through a temporary file beside the target, so a
     // failure leaves the old file or none. The error, if any, names the file.
+    // UTF-8 after a byte-order mark, so that spreadsheets read it as UTF-8.
+    static QByteArray encoded(const QString& text);
     static bool writeFile(const QString& fileName, const QString& text, QString* error = nullptr);
 
 private:

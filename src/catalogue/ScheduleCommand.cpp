@@ -1,5 +1,7 @@
 #include "ScheduleCommand.h"
 
+#include "CatalogueQueries.h"
+#include "Csv.h"
 #include "DutySchedule.h"
 #include "ScheduleSelection.h"
 
@@ -118,7 +120,7 @@ int run(const QStringList& arguments, const QString& programFolder, QByteArray& 
         return 2;
     }
 
-    const QString catalogue = QStringLiteral("fans.dat");
+    const QString& catalogue = CatalogueQueries::catalogueFile;
     if (!QFileInfo::exists(programFolder + catalogue)) {
         err = diagnostic(QCoreApplication::translate("MainWindow", "Database file %1 is absent.")
                              .arg(catalogue));
@@ -132,8 +134,8 @@ int run(const QStringList& arguments, const QString& programFolder, QByteArray& 
 
     const QVector<ScheduleSelection::Row> rows =
         selection.select(schedule.duties, options.top, options.tolerance);
-    // A byte-order mark, as every CSV the program writes: spreadsheets then read UTF-8.
-    out = QByteArray("\xEF\xBB\xBF") + selection.text(rows, schedule).toUtf8();
+    // With a byte-order mark, as every CSV the program writes.
+    out = Csv::encoded(selection.text(rows, schedule));
     return 0;
 }
 

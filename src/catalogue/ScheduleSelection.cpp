@@ -18,8 +18,7 @@ bool ScheduleSelection::load(const QSqlDatabase& db, QString& diagnostic)
     query.setForwardOnly(true);
     // The inner joins of the fan table keep out fans without a motor.
     if (!query.exec(fanTableBase() + QStringLiteral("1 = 1\n"))) {
-        diagnostic = QStringLiteral("Failed to execute query: ") + query.lastQuery() +
-                     QLatin1Char('\n') + query.lastError().text();
+        diagnostic = failure(query);
         return false;
     }
     QVariantList row;
@@ -27,13 +26,7 @@ bool ScheduleSelection::load(const QSqlDatabase& db, QString& diagnostic)
         row.clear();
         for (int column = 0; column < FanColumnCount; ++column)
             row.append(query.value(column));
-        Fan fan{FanRecord::formulasFromRow(row), row.at(FanModel).toString()};
-        fan.diameter = row.at(FanDiameter).toDouble();
-        fan.nominal = row.at(FanNominal).toDouble();
-        fan.rev = row.at(FanRev).toInt();
-        fan.power = row.at(FanPower).toDouble();
-        fan.temperature = row.at(FanTemperature).toInt();
-        fan.id = row.at(FanId).toInt();
+        Fan fan{FanRecord::formulasFromRow(row)};
         fan.qLow = fan.formulas.Q(fan.formulas.get_phi_min());
         fan.qHigh = fan.formulas.Q(fan.formulas.get_phi_max());
         fan.pressureScale = fan.formulas.pressureScale() *
@@ -62,7 +55,7 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
         met.clear();
         for (int f = 0; f < fanList.size(); ++f) {
             const Fan& fan = fanList.at(f);
-            if (fan.temperature < duty.t)
+            if (fan.formulas.get_temperature() < duty.t)
                 continue;
             if (counts)
                 ++counts->pairs;
@@ -87,16 +80,17 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
             }
             const OperatingPoint point =
                 OperatingPoint::solve(fan.formulas, duty.q, duty.p, duty.t);
-            if (point.found && point.q >= duty.q && point.q <= qMax && point.n <= fan.power)
+            if (point.found && point.q >= duty.q && point.q <= qMax &&
+                point.n <= fan.formulas.get_power())
                 met.append(Row{d, 0, f, point});
         }
         const int kept = std::min(top, met.size());
-        std::partial_sort(met.begin(), met.begin() + kept, met.end(),
-                          [this](const Row& a, const Row& b) {
-                              if (a.point.n != b.point.n)
-                                  return a.point.n < b.point.n;
-                              return fanList.at(a.fan).id < fanList.at(b.fan).id;
-                          });
+        std::partial_sort(
+            met.begin(), met.begin() + kept, met.end(), [this](const Row& a, const Row& b) {
+                if (a.point.n != b.point.n)
+                    return a.point.n < b.point.n;
+                return fanList.at(a.fan).formulas.get_Id() < fanList.at(b.fan).formulas.get_Id();
+            });
         for (int i = 0; i < kept; ++i) {
             met[i].rank = i + 1;
             rows.append(met.at(i));
@@ -129,17 +123,17 @@ QStringList ScheduleSelection::fields(const Row& row, const QVector<DutySchedule
             out.append(QString());
         return out;
     }
-    const Fan& fan = fanList.at(row.fan);
+    const FanCalculator& fan = fanList.at(row.fan).formulas;
     const OperatingPoint& point = row.point;
     // The designation's numbers follow the file's decimal separator, not the desktop's.
     QLocale locale =
         csv.decimalPoint() == QLatin1Char(',') ? QLocale(QLocale::Russian) : QLocale::c();
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    out << QString::number(fan.id)
-        << FanCalculator::designation(fan.model, fan.diameter / 10.0, fan.nominal, locale);
+    out << QString::number(fan.get_Id())
+        << FanCalculator::designation(fan.get_model(), fan.get_D(), fan.get_nominal(), locale);
     for (const double value :
-         {fan.diameter, double(fan.rev), fan.power, double(fan.temperature), point.q, point.p,
-          point.n, point.efficiency, point.motorLoad, point.motorLoad20})
+         {fan.get_D() * 10.0, double(fan.get_rev()), fan.get_power(), double(fan.get_temperature()),
+          point.q, point.p, point.n, point.efficiency, point.motorLoad, point.motorLoad20})
         out << csv.number(value);
     out << QString::number(point.stable ? 1 : 0) << csv.number(point.n * duty.hours);
     return out;

@@ -19,13 +19,6 @@ public:
     struct Fan
     {
         FanCalculator formulas;
-        QString model;
-        double diameter = 0.0; // dm, as the catalogue holds it
-        double nominal = 1.0;
-        int rev = 0;
-        double power = 0.0; // motor, kW
-        int temperature = 20;
-        int id = 0;
         // Airflow at the ends of the working range, m³/h: no operating point lies outside.
         double qLow = 0.0;
         double qHigh = 0.0;

@@ -55,21 +55,21 @@ QVariant ScheduleResultModel::value(int row, int column) const
         return result.rank;
     if (result.fan < 0)
         return QVariant();
-    const ScheduleSelection::Fan& fan = fans.at(result.fan);
+    const FanCalculator& fan = fans.at(result.fan).formulas;
     const OperatingPoint shown = result.point.shown();
     switch (column) {
     case FanId:
-        return fan.id;
+        return fan.get_Id();
     case Fan:
-        return FanCalculator::designation(fan.model, fan.diameter / 10.0, fan.nominal);
+        return FanCalculator::designation(fan.get_model(), fan.get_D(), fan.get_nominal());
     case Diameter:
-        return fan.diameter;
+        return fan.get_D() * 10.0;
     case Revs:
-        return fan.rev;
+        return fan.get_rev();
     case Motor:
-        return fan.power;
+        return fan.get_power();
     case RatedTemperature:
-        return fan.temperature;
+        return fan.get_temperature();
     case ColdStartLoad:
         return shown.motorLoad20;
     case Energy:

@@ -39,7 +39,7 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
     : QMainWindow(parent, flags)
     , productName(QStringLiteral("Vortel"))
     , titleText(productName + QLatin1Char(' ') + QStringLiteral(VORTEL_VERSION))
-    , dbFileName(QStringLiteral("fans.dat"))
+    , dbFileName(CatalogueQueries::catalogueFile)
     , settingsFileName(QStringLiteral("vortel.ini"))
     , helpResource(QStringLiteral(":/readme.txt"))
     , iconResource(QStringLiteral(":/logo.ico"))
@@ -128,8 +128,7 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
     if (!query.lastError().isValid() && query.exec())
         return true;
 
-    const QString diagnostic = QStringLiteral("Failed to execute query: ") + query.lastQuery() +
-                               QLatin1Char('\n') + query.lastError().text();
+    const QString diagnostic = CatalogueQueries::failure(query);
     std::fprintf(stderr, "%s\n", diagnostic.toUtf8().constData());
     std::fflush(stderr);
 

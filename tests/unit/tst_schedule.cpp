@@ -136,8 +136,8 @@ private slots:
         const QVector<ScheduleSelection::Row> rows = selection.select(duties, 4, tolerance);
         QStringList seen, expected;
         for (const ScheduleSelection::Row& row : rows)
-            seen << QStringLiteral("%1:%2").arg(row.duty).arg(row.fan < 0 ? 0
-                                                                          : fans.at(row.fan).id);
+            seen << QStringLiteral("%1:%2").arg(row.duty).arg(
+                row.fan < 0 ? 0 : fans.at(row.fan).formulas.get_Id());
         int met = 0;
         for (int d = 0; d < duties.size(); ++d) {
             const DutySchedule::Duty& duty = duties.at(d);
@@ -145,9 +145,9 @@ private slots:
             for (const ScheduleSelection::Fan& fan : fans) {
                 const OperatingPoint point =
                     OperatingPoint::solve(fan.formulas, duty.q, duty.p, duty.t);
-                if (fan.temperature >= duty.t && point.found && point.q >= duty.q &&
-                    point.q <= duty.q * (1 + tolerance) && point.n <= fan.power)
-                    ranked.append({point.n, fan.id});
+                if (fan.formulas.get_temperature() >= duty.t && point.found && point.q >= duty.q &&
+                    point.q <= duty.q * (1 + tolerance) && point.n <= fan.formulas.get_power())
+                    ranked.append({point.n, fan.formulas.get_Id()});
             }
             std::sort(ranked.begin(), ranked.end());
             met += !ranked.isEmpty();
