@@ -3,6 +3,7 @@
 #include "Csv.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <cmath>
@@ -115,6 +116,21 @@ bool read(const QString& text, Schedule& schedule, Error& error)
             *value.target = number;
         }
         schedule.duties.append(duty);
+    }
+    return true;
+}
+
+bool readFile(const QString& fileName, Schedule& schedule, QString& problem)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem = fileName + QLatin1String(": ") + file.errorString();
+        return false;
+    }
+    Error error;
+    if (!read(QString::fromUtf8(file.readAll()), schedule, error)) {
+        problem = QStringLiteral("%1:%2: %3").arg(fileName).arg(error.line).arg(error.message);
+        return false;
     }
     return true;
 }

@@ -35,5 +35,7 @@ struct Error
 // The schedule in a file's text (a byte-order mark and empty lines allowed); false with the
 // first fault's line and a translated message.
 bool read(const QString& text, Schedule& schedule, Error& error);
+// The schedule in a file; false with "FILE: reason" or "FILE:LINE: message".
+bool readFile(const QString& fileName, Schedule& schedule, QString& problem);
 
 } // namespace DutySchedule

@@ -6,7 +6,6 @@
 #include "ScheduleSelection.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
 
@@ -107,16 +106,9 @@ int run(const QStringList& arguments, const QString& programFolder, QByteArray& 
         return 2;
     }
 
-    QFile file(options.file);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err = diagnostic(options.file + QLatin1String(": ") + file.errorString());
-        return 2;
-    }
     DutySchedule::Schedule schedule;
-    DutySchedule::Error fault;
-    if (!DutySchedule::read(QString::fromUtf8(file.readAll()), schedule, fault)) {
-        err = diagnostic(
-            QStringLiteral("%1:%2: %3").arg(options.file).arg(fault.line).arg(fault.message));
+    if (!DutySchedule::readFile(options.file, schedule, error)) {
+        err = diagnostic(error);
         return 2;
     }
 

@@ -4,12 +4,12 @@
 #include "CatalogueQueries.h"
 #include "DutySchedule.h"
 #include "FanPlot.h"
+#include "ScheduleCommand.h"
 #include "ScheduleDialog.h"
 #include "ScheduleResultModel.h"
 #include "ScheduleSelection.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -18,14 +18,6 @@
 #include <cstdio>
 
 // Choosing fans for a whole schedule of duties at once, as the command line does without a window.
-
-namespace {
-
-// As the command line ranks them.
-constexpr int scheduleTop = 3;
-constexpr double scheduleTolerance = 0.10;
-
-} // namespace
 
 void MainWindow::selectForSchedule()
 {
@@ -41,15 +33,9 @@ void MainWindow::selectForSchedule()
 
 ScheduleDialog* MainWindow::openSchedule(const QString& fileName)
 {
-    QFile file(fileName);
     DutySchedule::Schedule schedule;
-    DutySchedule::Error error;
     QString problem;
-    if (!file.open(QIODevice::ReadOnly))
-        problem = fileName + QLatin1String(": ") + file.errorString();
-    else if (!DutySchedule::read(QString::fromUtf8(file.readAll()), schedule, error))
-        problem = QStringLiteral("%1:%2: %3").arg(fileName).arg(error.line).arg(error.message);
-    if (!problem.isEmpty()) {
+    if (!DutySchedule::readFile(fileName, schedule, problem)) {
         QMessageBox::warning(this, QString(), tr("The schedule cannot be used:\n%1").arg(problem));
         return nullptr;
     }
@@ -59,7 +45,9 @@ ScheduleDialog* MainWindow::openSchedule(const QString& fileName)
     {
         const BusyCursor busy(*this);
         if (selection.load(db, problem))
-            rows = selection.select(schedule.duties, scheduleTop, scheduleTolerance);
+            // Ranked as the command line ranks them by default.
+            rows = selection.select(schedule.duties, ScheduleCommand::Options().top,
+                                    ScheduleCommand::Options().tolerance);
     }
     if (!problem.isEmpty()) {
         // As any failed query: the diagnostic, and a box; the window goes on.
