@@ -29,15 +29,17 @@ double refinedPeak(const Pressure& pressure, double peak, double a, double b, do
 {
     if (phi <= a || phi >= b)
         return peak;
+    // Narrowed until the two inner points no longer fall strictly inside.
     const double golden = 0.6180339887498949;
-    for (int i = 0; i < 100 && b - a > 1e-9 * b; ++i) {
+    for (;;) {
         const double x1 = b - golden * (b - a), x2 = a + golden * (b - a);
+        if (!(a < x1 && x1 < x2 && x2 < b))
+            return (a + b) / 2.0;
         if (pressure(x1) >= pressure(x2))
             b = x2;
         else
             a = x1;
     }
-    return (a + b) / 2.0;
 }
 
 double rounded(double value, double step)
@@ -115,8 +117,11 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
         return {};
     right = std::min(right, hi);
 
-    for (int i = 0; i < 100 && right - left > 1e-12 * right; ++i) {
+    // Halved until no double lies between the two ends.
+    for (;;) {
         const double middle = (left + right) / 2.0;
+        if (middle <= left || middle >= right)
+            break;
         const double e = excess(middle, pressure(middle));
         if (e == 0.0)
             left = right = middle;

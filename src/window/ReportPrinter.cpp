@@ -92,7 +92,8 @@ void ReportPrinter::printChoice(const std::function<QString()>& table,
     // the rest of it.
     const QRectF page = painter.viewport();
     const double band = 2.0 * painter.fontMetrics().height();
-    const QRectF body = page.adjusted(0, band, 0, 0);
+    QRectF body = page;
+    body.setTop(page.top() + band);
     auto drawHeader = [&painter, &page, &header, band] {
         painter.drawText(QRectF(page.left(), page.top(), page.width(), band / 2),
                          Qt::AlignLeft | Qt::AlignVCenter, header);
