@@ -111,8 +111,8 @@ MainWindow::~MainWindow()
     // connection is removed. The fan table keeps no query.
     if (comparison)
         comparison->clear();
+    // Removing the connection closes it, once this last handle on it is gone.
     if (db.isValid()) {
-        db.close();
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
     }

@@ -134,7 +134,8 @@ private slots:
         point.motorLoad = 100.06;
         point.nRated = 2.00049;
         point.motorLoadRated = 99.94;
-        QTEST(DutyColumns::value(point, column, rated), "value");
+        QFETCH(QVariant, value);
+        QCOMPARE(DutyColumns::value(point, column, rated), value);
         QTEST(DutyColumns::isAlarming(point, column, rated), "red");
         QCOMPARE(DutyColumns::title(column).isEmpty(), column == DutyColumns::RatedCount);
         // A load past 100 % only where the row is shown at all.
@@ -142,6 +143,10 @@ private slots:
         QCOMPARE(DutyColumns::isAlarming(point, DutyColumns::MotorLoadRated, rated), rated > 20);
         QCOMPARE(DutyColumns::stableText(DutyColumns::value(point, DutyColumns::Stable)),
                  QString("no"));
+        point.loadKnown = false; // a motor of unknown power: only the loads go blank
+        QCOMPARE(DutyColumns::value(point, column, rated).isValid(),
+                 value.isValid() && column != DutyColumns::MotorLoad &&
+                     column != DutyColumns::MotorLoadRated);
     }
 };
 

@@ -16,42 +16,34 @@ private slots:
         QTest::addColumn<QString>("text");
         // line:name|q|p|t|hours per duty, space apart, after the delimiter; or line:message.
         QTest::addColumn<QString>("result");
-        QTest::newRow("comma, defaults") << "name,q,p\nA,1000,250.5\n"
-                                         << ", 2:A|1000|250.5|20|0";
+        const auto row = [](const char* name, const char* text, const char* result) {
+            QTest::newRow(name) << QString::fromUtf8(text) << QString::fromUtf8(result);
+        };
+        // clang-format off
+        row("comma, defaults", "name,q,p\nA,1000,250.5\n", ", 2:A|1000|250.5|20|0");
         // The header row decides: ";" there makes the comma decimal.
-        QTest::newRow("semicolon, decimal comma, any order and case")
-            << "\uFEFFHours;P; T ;Name;Q\r\n\r\n4000;1200,5;300;ДУ-1 «кухня»;8000,25\r\n"
-            << "; 3:ДУ-1 «кухня»|8000.25|1200.5|300|4000";
-        QTest::newRow("quoted name with delimiter, extra column")
-            << "name,note,q,p,t\n\"Смоу, 2\",x,500,100,\n"
-            << ", 2:Смоу, 2|500|100|20|0";
-        QTest::newRow("header only") << "\n\nname;q;p\n"
-                                     << ";";
-        QTest::newRow("cold gas, small values") << "name,q,p,t\nA,0.5,0.25,-40\n"
-                                                << ", 2:A|0.5|0.25|-40|0";
+        row("semicolon, decimal comma, any order and case",
+            "\uFEFFHours;P; T ;Name;Q\r\n\r\n4000;1200,5;300;ДУ-1 «кухня»;8000,25\r\n",
+            "; 3:ДУ-1 «кухня»|8000.25|1200.5|300|4000");
+        row("quoted name with delimiter, extra column", "name,note,q,p,t\n\"Смоу, 2\",x,500,100,\n",
+            ", 2:Смоу, 2|500|100|20|0");
+        row("header only", "\n\nname;q;p\n", ";");
+        row("cold gas, small values", "name,q,p,t\nA,0.5,0.25,-40\n", ", 2:A|0.5|0.25|-40|0");
         // Errors.
-        QTest::newRow("empty") << "\uFEFF\r\n"
-                               << "1:no header row";
-        QTest::newRow("no p") << "\nname;q;pressure\n"
-                              << "2:no column \"p\"";
-        QTest::newRow("twice") << "name,q,p,Q\n"
-                               << "1:the column \"q\" is named twice";
-        QTest::newRow("too few") << "name,q,p\nA,1,2\n\nB,3\n"
-                                 << "4:2 fields where 3 are needed";
-        QTest::newRow("zero airflow") << "name,q,p\nA,0,2\n"
-                                      << "2:\"0\" in the column \"q\" is not a valid number";
-        QTest::newRow("comma in a comma file") << "name,q,p\nA,\"1,5\",2\n"
-                                               << "2:\"1,5\" in the column \"q\" is not a "
-                                                  "valid number";
-        QTest::newRow("infinite") << "name;p;q\nA;inf;2\n"
-                                  << "2:\"inf\" in the column \"p\" is not a valid number";
-        QTest::newRow("negative hours") << "name,q,p,hours\nA,1,2,-1\n"
-                                        << "2:\"-1\" in the column \"hours\" is not a valid number";
-        QTest::newRow("below absolute zero") << "name,q,p,t\nA,1,2,-273\n"
-                                             << "2:\"-273\" in the column \"t\" is not a valid "
-                                                "number";
-        QTest::newRow("open quote") << "name,q,p\nA,1,2\n\"B,1,2\n"
-                                    << "3:a quote is never closed";
+        row("empty", "\uFEFF\r\n", "1:no header row");
+        row("no p", "\nname;q;pressure\n", "2:no column \"p\"");
+        row("twice", "name,q,p,Q\n", "1:the column \"q\" is named twice");
+        row("too few", "name,q,p\nA,1,2\n\nB,3\n", "4:2 fields where 3 are needed");
+        row("zero airflow", "name,q,p\nA,0,2\n", "2:\"0\" in the column \"q\" is not a valid number");
+        row("comma in a comma file", "name,q,p\nA,\"1,5\",2\n",
+            "2:\"1,5\" in the column \"q\" is not a valid number");
+        row("infinite", "name;p;q\nA;inf;2\n", "2:\"inf\" in the column \"p\" is not a valid number");
+        row("negative hours", "name,q,p,hours\nA,1,2,-1\n",
+            "2:\"-1\" in the column \"hours\" is not a valid number");
+        row("below absolute zero", "name,q,p,t\nA,1,2,-273\n",
+            "2:\"-273\" in the column \"t\" is not a valid number");
+        row("open quote", "name,q,p\nA,1,2\n\"B,1,2\n", "3:a quote is never closed");
+        // clang-format on
     }
     void read()
     {
