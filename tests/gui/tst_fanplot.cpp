@@ -10,6 +10,7 @@
 #include <QtWidgets>
 
 #include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
 #include <qwt_plot_layout.h>
 #include <qwt_plot_marker.h>
 #include <qwt_scale_widget.h>
@@ -52,6 +53,43 @@ static QStringList items(const FanPlot& plot, int rtti)
         }
     }
     return result;
+}
+
+// How an item is drawn: antialiased or not; a grid's or curve's pen; a marker's symbol (style,
+// size, fill, pen), then its label's background, frame, colour, alignment and spacing.
+static QString look(const QwtPlotItem* item)
+{
+    const auto key = [](auto value) {
+        return QString(QMetaEnum::fromType<decltype(value)>().valueToKey(value));
+    };
+    const auto pen = [&key](const QPen& p) {
+        return p.style() == Qt::NoPen
+                   ? QString("none ")
+                   : QString("%1 %2 %3 %4 %5 ")
+                         .arg(p.color().name(QColor::HexArgb))
+                         .arg(p.widthF())
+                         .arg(key(p.style()), key(p.capStyle()), key(p.joinStyle()));
+    };
+    const auto brush = [](const QBrush& b) {
+        return b.style() == Qt::NoBrush ? QString("none ") : b.color().name(QColor::HexArgb) + ' ';
+    };
+    QString s = item->testRenderHint(QwtPlotItem::RenderAntialiased) ? "smooth " : "";
+    if (const auto* grid = dynamic_cast<const QwtPlotGrid*>(item))
+        return s + "grid " + pen(grid->majorPen());
+    if (const auto* curve = dynamic_cast<const QwtPlotCurve*>(item))
+        return s + "curve " + pen(curve->pen());
+    const auto* marker = static_cast<const QwtPlotMarker*>(item);
+    if (const QwtSymbol* symbol = marker->symbol())
+        s += QString("symbol %1 %2 ").arg(symbol->style()).arg(symbol->size().width()) +
+             brush(symbol->brush()) + pen(symbol->pen());
+    const QwtText label = marker->label();
+    if (!label.isEmpty())
+        s += "label " + brush(label.backgroundBrush()) + pen(label.borderPen()) +
+             QString("%1 %2 %3")
+                 .arg(label.color().name())
+                 .arg(marker->labelAlignment())
+                 .arg(marker->spacing());
+    return s;
 }
 
 // The plot's scale, markers, ticks, digits, margins in %; the dialog's buttons shown, its place.
@@ -316,6 +354,32 @@ private slots:
                                       .arg(qAbs(f.P(f.phi_Q(p.x())) / p.y() - 1) < 1e-6);
         }
         QCOMPARE(found, QStringList({"146.96", "system 1", "#ff0000 1 1", "#0000ff 1 1"}));
+        QStringList looks;
+        for (const QwtPlotItem* item : plot->itemList())
+            looks << look(item);
+        looks.removeDuplicates();
+        // The grid grey and dotted; each fan's pressure solid, power dashed, efficiency dotted;
+        // the duty's lines black and dashed, its system dash-dotted in the point's colour; the
+        // two curve labels; the point's cross, 10 px, and its label on light yellow, up and right
+        // 10 px; each operating point a 9 px disc in its fan's colour, labelled on white.
+        const QString joins = "SquareCap BevelJoin ", red = "#ffff0000 ", blue = "#ff0000ff ";
+        const auto disc = [&joins](const QString& colour, const QString& rest) {
+            return "symbol 0 9 " + colour + "#ff000000 1 SolidLine " + joins + "label #dcffffff " +
+                   colour + "1 SolidLine " + joins + rest;
+        };
+        QCOMPARE(looks, QStringList({"grid #ffa0a0a4 1 DotLine " + joins,
+                                     "smooth curve " + red + "2 SolidLine " + joins,
+                                     "smooth curve " + red + "2 DashLine " + joins,
+                                     "smooth curve " + blue + "2 SolidLine " + joins,
+                                     "smooth curve " + blue + "2 DashLine " + joins,
+                                     "smooth curve " + red + "2 DotLine " + joins,
+                                     "smooth curve " + blue + "2 DotLine " + joins,
+                                     "curve #ff000000 1 DashLine " + joins,
+                                     "smooth curve #ffa349a4 1.5 DashDotLine " + joins,
+                                     "label none none #000000 1 2", "label none none #000000 2 2",
+                                     "symbol 9 10 none #ffa349a4 2 SolidLine " + joins,
+                                     "label #ffffffa0 none #000000 34 10",
+                                     disc(red, "#ff0000 33 8"), disc(blue, "#0000ff 65 8")}));
         plot->setWorkingPoint(4500, 700); // the points follow a moved duty, none left behind
         QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotMarker).size(), markers);
         efficiency->click();
