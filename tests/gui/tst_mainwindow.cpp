@@ -1,5 +1,6 @@
 #include "CatalogueQueries.h"
 #include "ClickableLabel.h"
+#include "ComparisonView.h"
 #include "FanPlot.h"
 #include "MatchingWidget.h"
 #include "OptionsDialog.h"
@@ -215,6 +216,21 @@ private slots:
         auto* tree = window->findChild<QTreeWidget*>();
         tree->setCurrentItem(tree->topLevelItem(0)->child(1));
         QCOMPARE(model->columnCount(), 0);
+    }
+
+    // The 262 axial fans of the demo catalogue side by side: more than the driver fetches at once.
+    void comparesManyFans()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(VORTEL_PROGRAM_DIR "fans.dat", dir.filePath("fans.dat")));
+        MainWindow demo(dir.path() + '/');
+        demo.show();
+        leaveStartPage(demo, 3);
+        auto* fans = demo.findChildren<QTableView*>().first(); // not the comparison
+        fans->selectAll();
+        QCOMPARE(fans->model()->rowCount(), 262);
+        const auto* cmp = demo.findChild<ComparisonView*>()->findChild<QTableView*>();
+        QCOMPARE(cmp->model()->columnCount(), 262);
     }
 
     // Fans 2 (400 °C, 5.5 kW), 4 (20 °C, 0.75 kW) and 5 through 3000 m³/h, 1500 Pa: ψ = static +
