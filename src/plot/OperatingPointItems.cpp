@@ -99,12 +99,11 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         marker->setValue(point.q, point.p);
         marker->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(colour), QPen(Qt::black),
                                         QSize(symbolSize, symbolSize)));
-        // The numbers as the duty columns show them.
+        // The numbers as the duty columns show them, rounded, so the locale's six digits suffice.
         const OperatingPoint shown = point.shown();
         QwtText text(tr("Q: %1 m³/h\nP: %2 Pa\nN: %3 kW\nη: %4 %")
-                         .arg(locale.toString(shown.q, 'g', 6), locale.toString(shown.p, 'g', 6),
-                              locale.toString(shown.n, 'g', 6),
-                              locale.toString(shown.efficiency, 'g', 6)));
+                         .arg(locale.toString(shown.q), locale.toString(shown.p),
+                              locale.toString(shown.n), locale.toString(shown.efficiency)));
         text.setColor(colour);
         text.setBackgroundBrush(QColor(255, 255, 255, 220));
         text.setBorderPen(QPen(colour));
