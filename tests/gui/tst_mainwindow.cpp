@@ -120,9 +120,26 @@ private slots:
     }
 
     // A 1024×600 screen less a task bar holds the window on its start page and its working page.
+    // Given room, its four pictures stand in two rows, none over another, under bold 20 pt
+    // headings.
     void fitsSmallScreen()
     {
         open();
+        const auto pictures = window->findChildren<ClickableLabel*>();
+        QSet<int> rows;
+        for (const ClickableLabel* picture : pictures) {
+            rows << picture->y();
+            for (const ClickableLabel* other : pictures)
+                QVERIFY(picture == other || !picture->geometry().intersects(other->geometry()));
+        }
+        QCOMPARE(rows.size(), 2);
+        window->showNormal(), window->resize(3000, 1000);
+        QLabel* heading = nullptr;
+        for (QLabel* label : window->findChildren<QLabel*>())
+            heading = label->text() == "Вентиляторы осевые" ? label : heading;
+        QTRY_COMPARE(heading->font().pointSize(), 20);
+        QVERIFY(heading->font().bold());
+        window->showMaximized();
         QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
         leaveStartPage(*window, 2);
         QTRY_VERIFY(window->findChildren<ClickableLabel*>().isEmpty());
