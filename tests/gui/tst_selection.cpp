@@ -118,6 +118,14 @@ private slots:
         QTest::keyClick(at(0, 0), Qt::Key_Space);
         QVERIFY(!at(0, 1)->isEnabled() && !at(0, 2)->isEnabled() && !at(0, 3)->isEnabled() &&
                 at(1, 1)->isEnabled() && at(1, 3)->isEnabled());
+        // Before a point is picked, matching by it matches what the box shows, airflow back on:
+        // 1000 m³/h and 100 Pa, no fan.
+        {
+            BoxCloser advice;
+            window->matchByWorkingPoint();
+        }
+        QVERIFY(at(0, 1)->isEnabled() && ids().isEmpty());
+        QTest::keyClick(at(0, 0), Qt::Key_Space);
         BoxCloser boxes;
         box->btMatch()->click();
         QCOMPARE(ids() << plot->workingPoint().x() << plot->workingPoint().y(),
