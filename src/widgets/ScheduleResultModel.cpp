@@ -81,9 +81,8 @@ QVariant ScheduleResultModel::value(int row, int column) const
 
 bool ScheduleResultModel::alarming(int row, int column) const
 {
+    // A row without a fan holds an empty point: nothing in it is alarming.
     const ScheduleSelection::Row& result = rows.at(row);
-    if (result.fan < 0)
-        return false;
     // A smoke fan's motor may well be overloaded by the cold start; the user should see it.
     if (column == ColdStartLoad)
         return result.point.motorLoad20 > 100.0;
