@@ -25,18 +25,25 @@ public:
     // leaves the header as it is.
     void setColumnColours(const QVector<QColor>& colours);
 
-    QModelIndex index(int row, int column, const QModelIndex& = QModelIndex()) const override
+    // A flat table: no cell has children.
+    QModelIndex index(int row, int column, const QModelIndex& parent = QModelIndex()) const override
     {
-        return createIndex(row, column);
+        return hasIndex(row, column, parent) ? createIndex(row, column) : QModelIndex();
     }
     QModelIndex parent(const QModelIndex&) const override { return QModelIndex(); }
-    int rowCount(const QModelIndex& = QModelIndex()) const override
+    // Not the identity's: that one asks the source for the sibling at the same row and column.
+    QModelIndex sibling(int row, int column, const QModelIndex& index) const override
     {
-        return sourceModel() ? sourceModel()->columnCount() + extraRows.size() : 0;
+        return this->index(row, column, index.parent());
     }
-    int columnCount(const QModelIndex& = QModelIndex()) const override
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override
     {
-        return sourceModel() ? sourceModel()->rowCount() : 0;
+        return sourceModel() && !parent.isValid() ? sourceModel()->columnCount() + extraRows.size()
+                                                  : 0;
+    }
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override
+    {
+        return sourceModel() && !parent.isValid() ? sourceModel()->rowCount() : 0;
     }
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;

@@ -37,6 +37,10 @@ class TestMainWindow : public QObject
         tree->setCurrentItem(tree->topLevelItem(0));
         for (QTableView* view : window->findChildren<QTableView*>())
             (view->model()->columnCount() == CatalogueQueries::FanColumnCount ? table : cmp) = view;
+        for (QTableView* view : {table, cmp}) // each model checked through every change
+            new QAbstractItemModelTester(view->model(),
+                                         QAbstractItemModelTester::FailureReportingMode::QtTest,
+                                         view->model());
     }
     // Toggles the rows of these fan ids in the fan table's selection.
     void select(const QList<int>& ids)

@@ -56,6 +56,8 @@ private slots:
     {
         QTableView* view = dialog->table();
         const QAbstractItemModel* model = view->model();
+        QAbstractItemModelTester tester(view->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         auto column = [model](int c) {
             QStringList cells;
             for (int row = 0; row < model->rowCount(); ++row)

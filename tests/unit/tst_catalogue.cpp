@@ -255,6 +255,8 @@ private slots:
             while (expected.canFetchMore())
                 expected.fetchMore();
             FanTableModel model;
+            QAbstractItemModelTester tester(&model,
+                                            QAbstractItemModelTester::FailureReportingMode::QtTest);
             model.setQuery(ours);
             QCOMPARE(model.rowCount(), expected.rowCount());
             QCOMPARE(model.columnCount(), expected.columnCount());
