@@ -75,6 +75,8 @@ private slots:
         QTest::newRow("NaN coefficient")
             << QVector<double>{-5, unknown, 1, 20, 10, 0.05, 0.4, 1} << system << none;
         QTest::newRow("no duty airflow") << a << QVector<double>{0, 48 * pi2, 20} << none;
+        // lambda = phi − 1 (a ninth number replaces 0.2): a negative power is no point either.
+        QTest::newRow("negative power") << a + QVector<double>{-1} << system << none;
     }
 
     void solve()
@@ -82,9 +84,9 @@ private slots:
         QFETCH(QVector<double>, fan);
         QFETCH(QVector<double>, duty);
         QFETCH(QVector<double>, expected);
-        const FanCalculator model("M", {}, {fan[0], fan[1], fan[2]}, {1.0, 0.2}, 1e6, 1e6, fan[7],
-                                  600, fan[4], int(fan[3]), 1.0, 600, 600.0, fan[5], fan[6], 1,
-                                  false, 0);
+        const FanCalculator model("M", {}, {fan[0], fan[1], fan[2]}, {1.0, fan.value(8, 0.2)}, 1e6,
+                                  1e6, fan[7], 600, fan[4], int(fan[3]), 1.0, 600, 600.0, fan[5],
+                                  fan[6], 1, false, 0);
         const OperatingPoint p = OperatingPoint::solve(model, duty[0], duty[1], duty[2]);
         QCOMPARE(p.found, expected != none);
         QCOMPARE(p.loadKnown, p.found && !std::isnan(expected[5]));
