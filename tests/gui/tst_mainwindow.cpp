@@ -4,6 +4,7 @@
 #include "FanPlot.h"
 #include "MatchingWidget.h"
 #include "OptionsDialog.h"
+#include "StartPage.h"
 #include "TestSupport.h"
 
 #include <QtPrintSupport>
@@ -143,6 +144,9 @@ private slots:
             heading = label->text() == "Вентиляторы осевые" ? label : heading;
         QTRY_COMPARE(heading->font().pointSize(), 20);
         QVERIFY(heading->font().bold());
+        auto* page = window->findChild<StartPage*>(); // at its least width they shrink to 9 pt
+        page->resize(page->minimumWidth(), page->height());
+        QCOMPARE(heading->font().pointSize(), 9);
         window->showMaximized();
         QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
         leaveStartPage(*window, 2);
