@@ -61,6 +61,15 @@ private slots:
             << QVector<double>{-10, 4, -0.2, 20, 10, 0.05, 0.4, 1}
             << QVector<double>{1800 * pi2, 12 * pi2, 20}
             << QVector<double>{0.2, 1800 * pi2, 12 * pi2, n, 10, load, n, load, n, load, 1};
+        // Through (1791π², 11.9994π²): psi = 0.19999 = k·0.199², the larger root 0.199, left of
+        // the peak by less than a sample: unstable. lambda = 0.399, N = 0.05985π⁴, efficiency
+        // 0.199·0.19999/0.399 = 9.974439 %.
+        const double n4 = 0.05985 * pi4, load4 = 0.5985 * pi4;
+        QTest::newRow("just left of the peak")
+            << QVector<double>{-10, 4, -0.2, 20, 10, 0.05, 0.4, 1}
+            << QVector<double>{1791 * pi2, 11.9994 * pi2, 20}
+            << QVector<double>{0.199, 1791 * pi2, 11.9994 * pi2, n4, 9.974438596, load4, n4,
+                               load4, n4,         load4,         0};
         // A 400 °C fan at 300 °C: pressure and power at 300 °C are 293/573 of those at 20 °C, at
         // 400 °C 293/673; the duty's pressure at 300 °C keeps k = 20, so phi = 0.2 as above.
         const double hot = 293.0 / 573, rated = 293.0 / 673;
