@@ -384,7 +384,10 @@ private slots:
         QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotMarker).size(), markers);
         efficiency->click();
         QVERIFY(!plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible());
-        efficiency->click(), window->close(), init(); // a restart
+        efficiency->click(); // back beside the power scale
+        const QWidget* scale = plot->findChild<QWidget*>("FanPlotAxisEfficiency");
+        QTRY_VERIFY(scale->isVisibleTo(plot) && scale->x() > plot->axisWidget(QwtPlot::yRight)->x());
+        window->close(), init(); // a restart
         QFile::remove(catalogue.folder() + "vortel.ini");
         QVERIFY(window->findChild<QCheckBox*>("OperatingPoints")->isChecked() &&
                 window->fanPlot()->isShowingEfficiency());
