@@ -27,7 +27,7 @@ void MainWindow::showTechInfo(int tabIndex)
     QSqlQuery query(db);
     getTechInfoModels(query);
     QStringList models;
-    while (models.size() < 2 && query.next())
+    while (query.next())
         models.append(query.value(0).toString());
     techInfoBrowser->showModels(models, [this](const QString& model) {
         const QModelIndexList rows =
