@@ -21,12 +21,12 @@ struct PlotAxisId
 // The numbers of the six shown axes: the indices into the plot's axis list.
 namespace PlotAxis {
 enum Number : int {
-    BottomFlow = 0,  // m³/h, the curves' x axis
-    TopFlow = 1,     // m³/s
-    Pressure20 = 2,  // Pa at 20 °C, the pressure curves' y axis
-    Pressure400 = 3, // Pa at 400 °C
-    Pressure600 = 4, // Pa at 600 °C
-    Power = 5,       // kW at 20 °C, the power curves' y axis
-    Count = 6
+    BottomFlow,  // m³/h, the curves' x axis
+    TopFlow,     // m³/s
+    Pressure20,  // Pa at 20 °C, the pressure curves' y axis
+    Pressure400, // Pa at 400 °C
+    Pressure600, // Pa at 600 °C
+    Power,       // kW at 20 °C, the power curves' y axis
+    Count
 };
 } // namespace PlotAxis

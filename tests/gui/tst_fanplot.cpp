@@ -382,6 +382,11 @@ private slots:
                                      disc(red, "#ff0000 33 8"), disc(blue, "#0000ff 65 8")}));
         plot->setWorkingPoint(4500, 700); // the points follow a moved duty, none left behind
         QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotMarker).size(), markers);
+        plot->setWorkingPoint(0, 700); // no airflow: no system, no points
+        QString left;
+        for (const QwtPlotItem* item : plot->itemList())
+            left += look(item);
+        QVERIFY(!left.contains("DashDot") && !left.contains("symbol 0 "));
         efficiency->click();
         QVERIFY(!plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible());
         efficiency->click(); // back beside the power scale

@@ -71,6 +71,7 @@ private slots:
         QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QString("2"));
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
+        QVERIFY(view->isColumnHidden(ScheduleResultModel::FanId));
         QCOMPARE(column(ScheduleResultModel::DutyFirst + DutyColumns::N),
                  L({"5.845", "5.845", "2.545", ""}));
         const QModelIndex cold = model->index(2, ScheduleResultModel::ColdStartLoad);
