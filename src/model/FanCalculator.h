@@ -92,13 +92,13 @@ private:
     QVector<double> Q_values;
     QVector<double> Ncons_values;
 
-    // Set with the samples by recalculate(), which every constructor ends with.
-    double P_min;
-    double P_max;
-    double Q_min;
-    double Q_max;
-    double Ncons_min;
-    double Ncons_max;
+    // Zero for a model not computed; else set with the samples by recalculate().
+    double P_min = 0.0;
+    double P_max = 0.0;
+    double Q_min = 0.0;
+    double Q_max = 0.0;
+    double Ncons_min = 0.0;
+    double Ncons_max = 0.0;
 
     QVector<double> psiCoefficients;
     QVector<double> lambdaCoefficients;

@@ -72,6 +72,10 @@ private slots:
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
         QVERIFY(view->isColumnHidden(ScheduleResultModel::FanId));
+        const QAbstractItemView* cells = view;
+        for (int c = ScheduleResultModel::Fan; c < model->columnCount(); ++c) // none cut short
+            QVERIFY(view->columnWidth(c) >= std::max(cells->sizeHintForColumn(c),
+                                                     view->horizontalHeader()->sectionSizeHint(c)));
         QCOMPARE(column(ScheduleResultModel::DutyFirst + DutyColumns::N),
                  L({"5.845", "5.845", "2.545", ""}));
         const QModelIndex cold = model->index(2, ScheduleResultModel::ColdStartLoad);

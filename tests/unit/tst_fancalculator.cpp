@@ -104,11 +104,14 @@ private slots:
                      EfficiencyCurves::samples(single).last().y()}),
             QString("2775.826 9715.392 4163.739 624.5609 786.4841 0.78479 1.275284 "
                     "1.275284 9715.392 2775.826 2775.826 0 132.1678 77.27273"));
-        // A model not computed holds as many zero samples as asked for.
+        // A model not computed holds as many zero samples as asked for, and zero extremes.
         const FanCalculator idle("M", {}, input.psi, input.lambda, 0.5, 0.6, 0.5, 1500, 5.5, 20,
                                  1.0, 1500, 1450.0, 0.1, 0.35, 7, false, 2);
-        QCOMPARE(idle.get_Q_values() + idle.get_P_values() + idle.get_Ncons_values(),
-                 QVector<double>(6, 0.0));
+        const QVector<double> extremes{idle.get_Q_min(),     idle.get_Q_max(),
+                                       idle.get_P_min(),     idle.get_P_max(),
+                                       idle.get_Ncons_min(), idle.get_Ncons_max()};
+        QCOMPARE(idle.get_Q_values() + idle.get_P_values() + idle.get_Ncons_values() + extremes,
+                 QVector<double>(12, 0.0));
     }
 
     void motorLimit()
