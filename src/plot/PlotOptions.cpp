@@ -71,10 +71,3 @@ void PlotOptions::save(QSettings& settings) const
         settings.setValue(QLatin1String(marginKeys[margin]), margins[margin]);
     settings.endGroup();
 }
-
-bool PlotOptions::operator==(const PlotOptions& other) const
-{
-    return ticksCount == other.ticksCount && meaningDigits == other.meaningDigits &&
-           logarithmicScale == other.logarithmicScale && showMarkers == other.showMarkers &&
-           margins == other.margins;
-}

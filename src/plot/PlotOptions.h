@@ -39,7 +39,4 @@ public:
     void load(const QSettings& settings);
     // Writes the keys into the group "OptionsWindow"; call it with no group open.
     void save(QSettings& settings) const;
-
-    bool operator==(const PlotOptions& other) const;
-    bool operator!=(const PlotOptions& other) const { return !(*this == other); }
 };

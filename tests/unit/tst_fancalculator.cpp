@@ -124,19 +124,6 @@ private slots:
         // P_Nust scales the pressure by the motor's share: 1003.143·0.9·1.2/0.9274791 = 1168.106.
         QVERIFY(qAbs(fan.P_Nust(1.2, 0.2) - 1168.106) < 0.01);
     }
-
-    void affinityLaws()
-    {
-        // 200 °C, speed 2/3, impeller 0.8 m trimmed to 0.9: n = 2/3, d = 0.72 / 0.5 = 1.44.
-        const FanCalculator a = FanInput().make();
-        const FanCalculator b = FanInput{1000, 200, 0.8, 0.9}.make();
-        const double n = 2 / 3.0, d = 1.44, density = 293.0 / 473;
-        for (const double phi : {0.12, 0.31}) {
-            QCOMPARE(b.Q(phi) / a.Q(phi), n * d * d * d);
-            QCOMPARE(b.P(phi) / a.P(phi), n * n * d * d * density);
-            QCOMPARE(b.Ncons(phi) / a.Ncons(phi), n * n * n * qPow(d, 5) * density);
-        }
-    }
 };
 
 QTEST_GUILESS_MAIN(TestFanCalculator)

@@ -3,7 +3,6 @@
 #include "FanCurveItems.h"
 #include "FanScaleDraw.h"
 #include "OperatingPointItems.h"
-#include "PlotOptions.h"
 #include "PlotScales.h"
 
 #include <QtTest>
@@ -129,17 +128,6 @@ private slots:
         const QRectF r = CurveLabel::place({a[0], a[1]}, {a[2], a[3]}, Qt::Alignment(int(a[4])),
                                            2.5, {0, 0, 400, 300});
         return {r.left(), r.top()};
-    }
-
-    // Each field of the options counts for equality.
-    void optionsEquality()
-    {
-        PlotOptions options, other[5] = {options, options, options, options, options};
-        QVERIFY(other[0] == options);
-        other[0].ticksCount[3] = 7, other[1].meaningDigits[0] = 3, other[2].margins[3] = 1;
-        other[3].logarithmicScale = false, other[4].showMarkers = false;
-        for (const PlotOptions& changed : other)
-            QVERIFY(!(changed == options) && changed != options);
     }
 };
 
