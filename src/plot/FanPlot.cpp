@@ -110,11 +110,6 @@ void FanPlot::setOptions(const PlotOptions& options)
     setTopMargin(options.margins[PlotOptions::TopMargin] / 100.0);
 }
 
-PlotAxisId FanPlot::axisId(int axis) const
-{
-    return axes->axisId(axis);
-}
-
 QwtScaleWidget* FanPlot::scaleWidget(int axis)
 {
     return axes->scaleWidget(axis);

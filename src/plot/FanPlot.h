@@ -78,7 +78,6 @@ public:
     }
 
     // Per shown axis, by axis number (PlotAxis::Number).
-    PlotAxisId axisId(int axis) const;
     QwtScaleWidget* scaleWidget(int axis);
     const QwtScaleWidget* scaleWidget(int axis) const;
     const QwtScaleDiv& scaleDiv(int axis) const;
