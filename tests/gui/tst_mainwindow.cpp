@@ -84,11 +84,14 @@ private slots:
         QVERIFY(catalogue.build(TestCatalogue::smallContent()));
         for (const QString entry :
              {"css/styles.css:p { color: #123456 }", "vr80_75/purpose.html:<p>Назначение ВР</p>",
-              "vr80_75/cond.html:<p>Условия</p>"}) {
+              "vr80_75/cond.html:<p>Условия</p>", "vr80_75/sizes.html:<img src='res/s.png'>"}) {
             QFile file(catalogue.folder() + "res/" + entry.section(':', 0, 0));
             QVERIFY(QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly));
             file.write(entry.section(':', 1).toUtf8());
         }
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        QVERIFY(picture.save(catalogue.folder() + "res/s.png"));
     }
 
     void cleanup() { window.reset(), opened.reset(); }
@@ -395,6 +398,12 @@ private slots:
                 "Vortel 1\\.3\\.7 +" + QDate::currentDate().toString("d MMM yyyy") +
                 (pages == 2 ? " +Duty: Q = 3000 m³/h, Pv = 1500 Pa\n" : "\n"));
             QVERIFY2(pages <= 0 || printed.count(header) == pages, qPrintable(printed));
+            QProcess images; // the data sheet's 4 × 4 picture, found beside the program
+            images.start("pdfimages", {"-list", pdf});
+            QVERIFY(images.waitForFinished(10000));
+            QCOMPARE(QString(images.readAllStandardOutput())
+                         .contains(QRegularExpression("image +4 +4 ")),
+                     pages != 0);
             window->findChild<FanPlot*>()->setWorkingPoint(3000, 1500);
             QProcess info;
             info.start("pdfinfo", {pdf});
