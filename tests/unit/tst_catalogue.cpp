@@ -184,12 +184,14 @@ private slots:
     {
         using namespace CatalogueQueries;
         QTest::addColumn<QVariantList>("patch");
-        QTest::addColumn<QString>("fan"); // id, D, temperature, label
-        QTest::newRow("fan 4") << QVariantList() << "4 0.4 20 ВР80-75-4-1.05Dn (0.75/1400) Ncons";
-        QTest::newRow("text cells") << QVariantList{FanId, "12", FanDiameter, "6.3", FanRev, "960"}
-                                    << "12 0.63 20 ВР80-75-6.3-1.05Dn (0.75/960) Ncons";
+        QTest::addColumn<QString>("fan"); // id, D, temperature, motor speed, material, class, label
+        QTest::newRow("fan 4") << QVariantList()
+                               << "4 0.4 20 1500 О Схема 5 ВР80-75-4-1.05Dn (0.75/1400) Ncons";
+        QTest::newRow("text cells")
+            << QVariantList{FanId, "12", FanDiameter, "6.3", FanRev, "960"}
+            << "12 0.63 20 1500 О Схема 5 ВР80-75-6.3-1.05Dn (0.75/960) Ncons";
         QTest::newRow("NULL cells") << QVariantList{FanModel, {}, FanPower, {}, FanTemperature, {}}
-                                    << "4 0.4 0 -4-1.05Dn (0/1400) Ncons";
+                                    << "4 0.4 0 1500 О Схема 5 -4-1.05Dn (0/1400) Ncons";
     }
 
     void fanRecord()
@@ -206,8 +208,12 @@ private slots:
             row[patch.at(i).toInt()] = patch.at(i + 1);
         const FanCalculator fan =
             patch.isEmpty() ? FanRecord::fromRow(model, 0, 5) : FanRecord::fromRow(row, 5);
-        const QString seen =
-            QString("%1 %2 %3 ").arg(fan.get_Id()).arg(fan.get_D()).arg(fan.get_temperature());
+        const QString seen = QString("%1 %2 %3 %4 %5 %6 ")
+                                 .arg(fan.get_Id())
+                                 .arg(fan.get_D())
+                                 .arg(fan.get_temperature())
+                                 .arg(fan.get_speed())
+                                 .arg(fan.get_material(), fan.get_className());
         QTEST(seen + fan.get_Ncons_label_left(), "fan");
         QCOMPARE(QPointF(fan.get_nominal(), fan.get_steps()), QPointF(1.05, 5));
         // psi_s(0.5) = -2·0.25 + 0.2·0.5 + 0.85; lambda(0.5) = 0.5·0.25 + 0.05·0.5 + 0.1;
