@@ -120,7 +120,7 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     mainGrid->addWidget(logScaleRB, 7, 0);
     expertArea = new QWidget(this);
     auto* expertGrid = new QGridLayout(expertArea);
-    expertGrid->setContentsMargins(0, 0, 0, 0);
+    expertGrid->setContentsMargins(QMargins());
     expertGrid->addWidget(showMarkersCHB, 0, 0);
     expertGrid->addWidget(marginsBox, 1, 0);
     mainGrid->addWidget(expertArea, 8, 0, 1, 2);
