@@ -171,6 +171,7 @@ private slots:
             settings.setValue(key, stored);
         }
         open();
+        QCOMPARE(window->geometry(), QRect(200, 200, 800, 600)); // not minimized, nowhere saved
         window->close();
         QCOMPARE(QSettings(ini(), QSettings::IniFormat).value(key).toByteArray(), stored);
         QCOMPARE(QSettings(ini(), QSettings::IniFormat).childGroups(), // the analysis unused
