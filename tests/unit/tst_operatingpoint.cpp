@@ -34,9 +34,10 @@ private slots:
         // k = 20: 1 − 5·phi² = 20·phi², phi = 0.2, psi = 0.8, lambda = 0.4: the duty itself;
         // N = 0.06π⁴ kW, 0.6π⁴ % of the 10 kW motor.
         const double n = 0.06 * pi4, load = 0.6 * pi4;
-        QTest::newRow("at the duty")
-            << a << system
-            << QVector<double>{0.2, 1800 * pi2, 48 * pi2, n, 40, load, n, load, n, load, 1};
+        const QVector<double> atDuty{0.2, 1800 * pi2, 48 * pi2, n, 40, load, n, load, n, load, 1};
+        QTest::newRow("at the duty") << a << system << atDuty;
+        QTest::newRow("range from phi 0")
+            << QVector<double>{-5, 0, 1, 20, 10, 0, 0.4, 1} << system << atDuty;
         // 1.3 − 5·phi² = 20·phi²: phi = √0.052 = 0.2280351, Q = 9000π²·phi = 20255.54,
         // psi = 20·0.052 = 1.04, P = 62.4π², N = 0.15π⁴·0.4280351 = 6.254176, efficiency =
         // 0.2280351·1.04/0.4280351·100 = 55.40585; no motor power, so no loads.
