@@ -34,6 +34,5 @@ bool TablePlaceholder::eventFilter(QObject* watched, QEvent* event)
 
 void TablePlaceholder::follow()
 {
-    setGeometry(view->viewport()->rect());
     setVisible(view->model()->rowCount() == 0);
 }
