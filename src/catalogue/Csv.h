@@ -39,10 +39,10 @@ public:
     // A number as this convention writes it (a decimal comma only with ";"); NaN if it is none.
     double toNumber(const QString& text) const;
 
-    // Writes UTF-8 with a byte-order mark, through a temporary file beside the target, so a
-    // failure leaves the old file or none. The error, if any, names the file.
     // UTF-8 after a byte-order mark, so that spreadsheets read it as UTF-8.
     static QByteArray encoded(const QString& text);
+    // Writes the text encoded so, through a temporary file beside the target, so a failure
+    // leaves the old file or none. The error, if any, names the file.
     static bool writeFile(const QString& fileName, const QString& text, QString* error = nullptr);
 
 private:
