@@ -50,7 +50,6 @@ QString Csv::number(double value) const
 QString Csv::line(const QStringList& fields) const
 {
     QStringList quoted;
-    quoted.reserve(fields.size());
     for (const QString& text : fields)
         quoted.append(field(text));
     return quoted.join(separator) + QLatin1String("\r\n");
