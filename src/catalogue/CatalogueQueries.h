@@ -9,43 +9,43 @@ class QSqlQuery;
 // positions read elsewhere and the table aliases used by condition fragments stay in one place.
 namespace CatalogueQueries {
 
-// Columns of the fan table query, by position.
-enum FanColumn {
-    FanId = 0,
-    FanClassId = 1,
-    FanModelId = 2,
-    FanEngineId = 3,
-    FanMaterialId = 4,
-    FanTemperature = 5,
-    FanA1 = 6,
-    FanB1 = 13,
-    FanPhiMin = 20,
-    FanPhiMax = 21,
-    FanB = 22,
-    FanC = 23,
-    FanRealSpeed = 24,
-    FanModel = 25,
-    FanDiameter = 26,
-    FanNominal = 27,
-    FanMaterial = 28,
-    FanClass = 29,
-    FanPower = 30,
-    FanSpeed = 31,
-    FanRev = 32,
-    FanQ = 33,
-    FanP = 34,
-    FanColumnCount = 35
-};
-
-// Columns of the class tree query, by position.
-enum TreeColumn { TreeId = 0, TreeClass, TreeLeft, TreeRight, TreeLevel };
-
 // Coefficients a1..a7 and b1..b7 of one model.
 constexpr int coefficientCount = 7;
 
+// Columns of the fan table query, by position.
+enum FanColumn {
+    FanId,
+    FanClassId,
+    FanModelId,
+    FanEngineId,
+    FanMaterialId,
+    FanTemperature,
+    FanA1,
+    FanB1 = FanA1 + coefficientCount,
+    FanPhiMin = FanB1 + coefficientCount,
+    FanPhiMax,
+    FanB,
+    FanC,
+    FanRealSpeed,
+    FanModel,
+    FanDiameter,
+    FanNominal,
+    FanMaterial,
+    FanClass,
+    FanPower,
+    FanSpeed,
+    FanRev,
+    FanQ,
+    FanP,
+    FanColumnCount
+};
+
+// Columns of the class tree query, by position.
+enum TreeColumn { TreeId, TreeClass, TreeLeft, TreeRight, TreeLevel };
+
 // Columns of the comparison query, by position.
 enum CmpColumn {
-    CmpModel = 0,
+    CmpModel,
     CmpDiameter,
     CmpSpeed,
     CmpPower,

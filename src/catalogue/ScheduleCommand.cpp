@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QSqlDatabase>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -49,11 +50,9 @@ bool loadFans(const QString& fileName, ScheduleSelection& selection, QString& er
 
 bool requested(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], dutiesOption) == 0)
-            return true;
-    }
-    return false;
+    return std::any_of(argv + 1, argv + argc, [](const char* argument) {
+        return std::strcmp(argument, dutiesOption) == 0;
+    });
 }
 
 bool parseArguments(const QStringList& arguments, Options& options, QString& error)

@@ -126,9 +126,8 @@ QStringList ScheduleSelection::fields(const Row& row, const QVector<DutySchedule
     const FanCalculator& fan = fanList.at(row.fan).formulas;
     const OperatingPoint& point = row.point;
     // The designation's numbers follow the file's decimal separator, not the desktop's.
-    QLocale locale =
+    const QLocale locale =
         csv.decimalPoint() == QLatin1Char(',') ? QLocale(QLocale::Russian) : QLocale::c();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     out << QString::number(fan.get_Id())
         << FanCalculator::designation(fan.get_model(), fan.get_D(), fan.get_nominal(), locale);
     for (const double value :

@@ -73,11 +73,11 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
 {
     const double lo = fan.get_phi_min();
     const double hi = fan.get_phi_max();
-    // A stopped or reversed impeller needs no test of its own: its airflow comes out zero or
-    // negative, which gives no point below.
+    // A stopped or reversed impeller, or one without a diameter, needs no test of its own: its
+    // airflow comes out zero or negative, which gives no point below.
     if (!positive(dutyQ) || !positive(dutyP) || !aboveAbsoluteZero(gasTemperature) ||
-        !aboveAbsoluteZero(fan.get_temperature()) || !positive(fan.get_D()) ||
-        !positive(fan.get_nominal()) || !(lo >= 0.0) || !(lo < hi) || !std::isfinite(hi))
+        !aboveAbsoluteZero(fan.get_temperature()) || !(lo >= 0.0) || !(lo < hi) ||
+        !std::isfinite(hi))
         return {};
 
     // The model's pressure and power are at the fan's rated temperature.

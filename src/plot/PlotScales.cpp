@@ -43,9 +43,9 @@ Range saneRange(Range range, bool logarithmic)
     if (!std::isfinite(lo) || !std::isfinite(hi))
         return {0.0, 100.0};
     const double span = hi - lo;
-    if (!(span > 1e-100) || !(span > 1e-9 * std::max(std::abs(lo), std::abs(hi)))) {
+    if (!(span > 1e-9 * std::max(std::abs(lo), std::abs(hi)))) {
         const double middle = (lo + hi) / 2.0;
-        const double half = std::abs(middle) > 1e-100 ? std::abs(middle) * 0.1 : 1.0;
+        const double half = middle != 0.0 ? std::abs(middle) * 0.1 : 1.0;
         return {middle - half, middle + half};
     }
     return range;

@@ -20,14 +20,14 @@ class MatchingWidget : public QGroupBox
 
 public:
     // Positions in the box's grid; the two quantities share the columns.
-    enum GridRow { AirflowRow = 0, PressureRow = 1 };
+    enum GridRow { AirflowRow, PressureRow };
     enum GridColumn {
-        SwitchColumn = 0,
-        ValueColumn = 1,
-        PlusMinusColumn = 2,
-        DeviationColumn = 3,
-        FanTypesColumn = 4,
-        MatchColumn = 5
+        SwitchColumn,
+        ValueColumn,
+        PlusMinusColumn,
+        DeviationColumn,
+        FanTypesColumn,
+        MatchColumn
     };
 
     MatchingWidget(double pMax, double pValue, int pDeviation, double qMax, double qValue,

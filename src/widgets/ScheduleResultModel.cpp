@@ -108,6 +108,6 @@ QVariant ScheduleResultModel::headerData(int section, Qt::Orientation orientatio
         QT_TRANSLATE_NOOP("ScheduleResultModel", "t max, °C"),
         QT_TRANSLATE_NOOP("ScheduleResultModel", "Cold start load, %"),
         QT_TRANSLATE_NOOP("ScheduleResultModel", "Energy, kWh/year")};
-    const int title = section < DutyFirst ? section : section - DutyColumns::Count;
+    const int title = section < ColdStartLoad ? section : section - DutyColumns::Count;
     return QCoreApplication::translate("ScheduleResultModel", titles[title]);
 }

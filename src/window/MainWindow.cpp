@@ -107,11 +107,8 @@ MainWindow::MainWindow(const QString& programFolder, QWidget* parent, Qt::Window
 
 MainWindow::~MainWindow()
 {
-    // The comparison model holds a query on the connection; it must let go of it before the
-    // connection is removed. The fan table keeps no query.
-    if (comparison)
-        comparison->clear();
-    // Removing the connection closes it, once this last handle on it is gone.
+    // Removing the connection closes it, once this last handle on it is gone; closing finalises
+    // the statements that the comparison's query still holds.
     if (db.isValid()) {
         db = QSqlDatabase();
         QSqlDatabase::removeDatabase(QLatin1String(QSqlDatabase::defaultConnection));
