@@ -150,6 +150,12 @@ private slots:
         auto* page = window->findChild<StartPage*>(); // at its least width they shrink to 9 pt
         page->resize(page->minimumWidth(), page->height());
         QCOMPARE(heading->font().pointSize(), 9);
+        QFont twelve = heading->font(); // where the longest heading just fits at 12 pt, 12 pt
+        twelve.setPointSize(12);
+        const int longest =
+            QFontMetrics(twelve).horizontalAdvance("Вентиляторы крышные осевые подпора");
+        page->resize(2 * (longest + 2 * page->layout()->contentsMargins().left()), page->height());
+        QCOMPARE(heading->font().pointSize(), 12);
         window->showMaximized();
         QSize least = window->minimumSizeHint().expandedTo(window->minimumSize());
         leaveStartPage(*window, 2);

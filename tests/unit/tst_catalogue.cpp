@@ -263,7 +263,9 @@ private slots:
             FanTableModel model;
             QAbstractItemModelTester tester(&model,
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
+            QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset);
             model.setQuery(ours);
+            QCOMPARE(aboutToReset.count(), 1);
             QCOMPARE(model.rowCount(), expected.rowCount());
             QCOMPARE(model.columnCount(), expected.columnCount());
             for (const int section : {1, -1, 99}) // out of range or not, labels of no duty
