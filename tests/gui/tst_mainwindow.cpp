@@ -376,7 +376,7 @@ private slots:
         connect(&printDialogs, &QTimer::timeout, this, [&] {
             if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget()))
                 dialog->printer()->setOutputFileName(pdf), dialog->printer()->setPageSize(paper),
-                    dialog->done(QDialog::Accepted);
+                    dialog->printer()->setResolution(300), dialog->done(QDialog::Accepted);
         });
         printDialogs.start(10);
         const QString sheets = "Назначение ВР Условия mark vkr";
