@@ -128,19 +128,10 @@ private slots:
     }
 
     // A 1024×600 screen less a task bar holds the window on its start page and its working page.
-    // Given room, its four pictures stand in two rows, none over another, under bold 20 pt
-    // headings.
+    // Given room, the start page's headings are bold 20 pt; narrower, the longest fits its half.
     void fitsSmallScreen()
     {
         open();
-        const auto pictures = window->findChildren<ClickableLabel*>();
-        QSet<int> rows;
-        for (const ClickableLabel* picture : pictures) {
-            rows << picture->y();
-            for (const ClickableLabel* other : pictures)
-                QVERIFY(picture == other || !picture->geometry().intersects(other->geometry()));
-        }
-        QCOMPARE(rows.size(), 2);
         window->showNormal(), window->resize(3000, 1000);
         QLabel* heading = nullptr;
         for (QLabel* label : window->findChildren<QLabel*>())

@@ -94,6 +94,8 @@ private slots:
     void showOnPlot()
     {
         QTableView* view = dialog->table();
+        view->horizontalHeader()->setSortIndicator(ScheduleResultModel::DutyFirst + DutyColumns::N,
+                                                   Qt::AscendingOrder);
         QPushButton* show = button("ShowOnPlot");
         QVERIFY(show && !show->isEnabled());
         view->selectRow(3); // "none", last after the ascending sort
