@@ -68,11 +68,9 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
                 continue;
             }
             // Where the airflow is accepted, the fan's pressure must reach the system's.
-            double low = 0.0, high = 0.0;
-            fan.formulas.psi_v_bounds(
+            const auto [low, high] = fan.formulas.psi_v_bounds(
                 std::max(fan.formulas.get_phi_min(), fan.formulas.phi_Q(duty.q) * (1.0 - slack)),
-                std::min(fan.formulas.get_phi_max(), fan.formulas.phi_Q(qMax) * (1.0 + slack)), low,
-                high);
+                std::min(fan.formulas.get_phi_max(), fan.formulas.phi_Q(qMax) * (1.0 + slack)));
             if (!(high * fan.pressureScale >= pMin && low * fan.pressureScale <= pMax)) {
                 if (counts)
                     ++counts->pressureBounded;

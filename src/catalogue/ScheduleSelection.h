@@ -20,10 +20,10 @@ public:
     {
         FanCalculator formulas;
         // Airflow at the ends of the working range, m³/h: no operating point lies outside.
-        double qLow = 0.0;
-        double qHigh = 0.0;
+        double qLow{};
+        double qHigh{};
         // Full pressure at 20 °C per unit of its coefficient, Pa.
-        double pressureScale = 0.0;
+        double pressureScale{};
     };
 
     // One output row: a fan's rank for a duty, or rank 0 without a fan when none meets it.

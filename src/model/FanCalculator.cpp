@@ -116,16 +116,16 @@ double FanCalculator::psi_v(double phi) const
     return psi_s(phi) + psi_d(phi);
 }
 
-void FanCalculator::psi_v_bounds(double phi_lo, double phi_hi, double& low, double& high) const
+std::pair<double, double> FanCalculator::psi_v_bounds(double phi_lo, double phi_hi) const
 {
     if (!(phi_lo >= 0.0 && phi_lo <= phi_hi)) {
-        low = high = std::numeric_limits<double>::quiet_NaN();
-        return;
+        const double none = std::numeric_limits<double>::quiet_NaN();
+        return {none, none};
     }
     // For phi >= 0 every power of phi grows with phi, so each term lies between its values at
     // the ends; so does the dynamic part.
-    low = psi_d(phi_lo);
-    high = psi_d(phi_hi);
+    double low = psi_d(phi_lo);
+    double high = psi_d(phi_hi);
     double atMin = 1.0, atMax = 1.0;
     for (int i = psiCoefficients.size() - 1; i >= 0; --i) {
         const double a = psiCoefficients.at(i) * atMin, b = psiCoefficients.at(i) * atMax;
@@ -134,6 +134,7 @@ void FanCalculator::psi_v_bounds(double phi_lo, double phi_hi, double& low, doub
         atMin *= phi_lo;
         atMax *= phi_hi;
     }
+    return {low, high};
 }
 
 double FanCalculator::lambda(double phi) const

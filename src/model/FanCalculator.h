@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+#include <utility>
+
 // The aerodynamic characteristic of one catalogue fan: airflow, full pressure and consumed power
 // sampled over the flow coefficient, with their extremes and the texts that label its curves.
 class FanCalculator
@@ -22,7 +24,7 @@ public:
     // Bounds of the full pressure coefficient over [phi_lo, phi_hi] from its terms, each
     // monotonic there: no value lies outside, though the true range may be narrower. NaN unless
     // 0 <= phi_lo <= phi_hi.
-    void psi_v_bounds(double phi_lo, double phi_hi, double& low, double& high) const;
+    std::pair<double, double> psi_v_bounds(double phi_lo, double phi_hi) const;
     // Full pressure per unit of its coefficient at the rated temperature, Pa.
     double pressureScale() const { return rho_2 * u2; }
     double lambda(double phi) const;

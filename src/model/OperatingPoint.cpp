@@ -93,9 +93,9 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
     // From phi_max down, the first change of sign brackets the crossing at the largest phi. The
     // pressure peak is taken on the same samples, the leftmost of equal ones.
     const double step = (hi - lo) / scanSteps;
-    double left = 0.0, right = 0.0, leftExcess = 0.0;
-    bool bracketed = false;
-    double previous = std::numeric_limits<double>::quiet_NaN();
+    // NaN until a crossing is bracketed.
+    const double none = std::numeric_limits<double>::quiet_NaN();
+    double left = none, right = none, leftExcess = none, previous = none;
     double peak = hi, peakPressure = std::numeric_limits<double>::lowest();
     for (int i = 0; i <= scanSteps; ++i) {
         const double phi = i == scanSteps ? lo : hi - i * step;
@@ -105,16 +105,15 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
             peakPressure = p;
         }
         const double e = excess(phi, p);
-        if (!bracketed && (e == 0.0 || (std::isfinite(e) && std::isfinite(previous) &&
-                                        std::signbit(e) != std::signbit(previous)))) {
+        if (std::isnan(left) && (e == 0.0 || (std::isfinite(e) && std::isfinite(previous) &&
+                                              std::signbit(e) != std::signbit(previous)))) {
             left = phi;
             right = e == 0.0 ? phi : phi + step;
             leftExcess = e;
-            bracketed = true;
         }
         previous = e;
     }
-    if (!bracketed)
+    if (std::isnan(left))
         return {};
     right = std::min(right, hi);
 

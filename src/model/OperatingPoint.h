@@ -12,17 +12,18 @@ struct OperatingPoint
     // False when the motor power is not positive: the three loads are then NaN.
     bool loadKnown = false;
 
-    double phi = 0.0;
-    double q = 0.0;          // m³/h
-    double p = 0.0;          // full pressure at the gas temperature, Pa
-    double n = 0.0;          // consumed power at the gas temperature, kW
-    double efficiency = 0.0; // %
-    double motorLoad = 0.0;  // % of the motor power
+    // A point not found has no numbers: nothing reads them.
+    double phi{};
+    double q{};          // m³/h
+    double p{};          // full pressure at the gas temperature, Pa
+    double n{};          // consumed power at the gas temperature, kW
+    double efficiency{}; // %
+    double motorLoad{};  // % of the motor power
     // The same point at 20 °C (a cold start) and at the fan's rated temperature.
-    double n20 = 0.0;
-    double motorLoad20 = 0.0;
-    double nRated = 0.0;
-    double motorLoadRated = 0.0;
+    double n20{};
+    double motorLoad20{};
+    double nRated{};
+    double motorLoadRated{};
 
     // The duty is an airflow in m³/h and a full pressure in Pa at the gas temperature (°C). Of
     // several crossings in the working range the one at the largest flow coefficient is taken;

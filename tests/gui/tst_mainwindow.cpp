@@ -128,10 +128,18 @@ private slots:
     }
 
     // A 1024×600 screen less a task bar holds the window on its start page and its working page.
-    // Given room, the start page's headings are bold 20 pt; narrower, the longest fits its half.
+    // Given room, its four pictures stand in two rows under bold 20 pt headings; narrower, the
+    // longest heading fits its half.
     void fitsSmallScreen()
     {
         open();
+        QSet<int> rows; // four pictures in two rows, none over another
+        QRegion taken;
+        for (const ClickableLabel* picture : window->findChildren<ClickableLabel*>()) {
+            QVERIFY(!taken.intersects(picture->geometry()));
+            taken += picture->geometry(), rows << picture->y();
+        }
+        QCOMPARE(rows.size(), 2);
         window->showNormal(), window->resize(3000, 1000);
         QLabel* heading = nullptr;
         for (QLabel* label : window->findChildren<QLabel*>())

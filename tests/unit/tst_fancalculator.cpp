@@ -106,8 +106,7 @@ private slots:
                     "1.275284 9715.392 2775.826 2775.826 0 132.1678 77.27273"));
         // From phi 0 to 0.35 each term lies between its ends: 0.85 − 2·0.35² = 0.605 to 0.85 +
         // 0.2·0.35 = 0.92.
-        double low = 0.0, high = 0.0;
-        fan.psi_v_bounds(0.0, 0.35, low, high);
+        const auto [low, high] = fan.psi_v_bounds(0.0, 0.35);
         QCOMPARE(numbers({low, high}), "0.605 0.92");
         // A model not computed holds as many zero samples as asked for, and zero extremes.
         const FanCalculator idle("M", {}, input.psi, input.lambda, 0.5, 0.6, 0.5, 1500, 5.5, 20,
