@@ -40,6 +40,7 @@ private:
     QAbstractButton* printPlotButton = nullptr;
     QAbstractButton* printTechInfoButton = nullptr;
     QAbstractButton* printBothButton = nullptr;
-    bool printPlotFlag = false;
-    bool printTechInfoFlag = false;
+    // The last choice; set before each printing reads it.
+    bool printPlotFlag{};
+    bool printTechInfoFlag{};
 };

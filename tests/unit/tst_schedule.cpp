@@ -1,3 +1,4 @@
+#include "Csv.h"
 #include "DutySchedule.h"
 #include "ScheduleSelection.h"
 #include "TestSupport.h"
@@ -94,9 +95,13 @@ private slots:
         }
         QSqlDatabase::removeDatabase("counts");
         ScheduleSelection::Counts counts;
-        selection.select(schedule.duties, 3, 0.1, &counts);
+        QVector<ScheduleSelection::Row> rows = selection.select(schedule.duties, 3, 0.1, &counts);
         QCOMPARE(QVector<qint64>({counts.pairs, counts.bounded, counts.pressureBounded}),
                  QVector<qint64>({9, 4, 1}));
+        rows[0].point.stable = false; // written 0, as a stable one 1
+        QCOMPARE(selection.fields(rows[0], schedule.duties, Csv(',')).at(14) +
+                     selection.fields(rows[1], schedule.duties, Csv(',')).at(14),
+                 "01");
     }
 
     // On the demo catalogue, duties near its fans' curves, hot and cold: the ranking is what
