@@ -40,8 +40,6 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
                                                           int top, double tolerance,
                                                           Counts* counts) const
 {
-    // Rounding in the root finding must not let the pressure bound refuse a fan that meets a duty.
-    const double slack = 1e-9;
     QVector<Row> rows;
     QVector<Row> met;
     for (int d = 0; d < duties.size(); ++d) {
@@ -50,8 +48,8 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
         // On the system the pressure grows with the airflow squared: at an accepted point it lies
         // between p and p·(1 + F)², here at 20 °C to compare with the fans' bounds.
         const double to20 = FanCalculator::temperatureFactor(duty.t);
-        const double pMin = duty.p * to20 * (1.0 - slack);
-        const double pMax = duty.p * to20 * (1.0 + tolerance) * (1.0 + tolerance) * (1.0 + slack);
+        const double pMin = duty.p * to20;
+        const double pMax = duty.p * to20 * (1.0 + tolerance) * (1.0 + tolerance);
         met.clear();
         for (int f = 0; f < fanList.size(); ++f) {
             const Fan& fan = fanList.at(f);
@@ -69,8 +67,8 @@ QVector<ScheduleSelection::Row> ScheduleSelection::select(const QVector<DutySche
             }
             // Where the airflow is accepted, the fan's pressure must reach the system's.
             const auto [low, high] = fan.formulas.psi_v_bounds(
-                std::max(fan.formulas.get_phi_min(), fan.formulas.phi_Q(duty.q) * (1.0 - slack)),
-                std::min(fan.formulas.get_phi_max(), fan.formulas.phi_Q(qMax) * (1.0 + slack)));
+                std::max(fan.formulas.get_phi_min(), fan.formulas.phi_Q(duty.q)),
+                std::min(fan.formulas.get_phi_max(), fan.formulas.phi_Q(qMax)));
             if (!(high * fan.pressureScale >= pMin && low * fan.pressureScale <= pMax)) {
                 if (counts)
                     ++counts->pressureBounded;

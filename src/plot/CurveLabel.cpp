@@ -20,16 +20,9 @@ double inside(double start, double length, double lo, double hi)
 QRectF CurveLabel::place(const QPointF& anchor, const QSizeF& size, Qt::Alignment alignment,
                          double offset, const QRectF& canvas)
 {
-    double x = anchor.x() - size.width() / 2.0;
-    if (alignment & Qt::AlignLeft)
-        x = anchor.x() - offset - size.width();
-    else if (alignment & Qt::AlignRight)
-        x = anchor.x() + offset;
-    double y = anchor.y() - size.height() / 2.0;
-    if (alignment & Qt::AlignTop)
-        y = anchor.y() - offset - size.height();
-    else if (alignment & Qt::AlignBottom)
-        y = anchor.y() + offset;
+    const double x =
+        alignment & Qt::AlignLeft ? anchor.x() - offset - size.width() : anchor.x() + offset;
+    const double y = anchor.y() - size.height() / 2.0;
     return QRectF(inside(x, size.width(), canvas.left(), canvas.right()),
                   inside(y, size.height(), canvas.top(), canvas.bottom()), size.width(),
                   size.height());

@@ -11,9 +11,9 @@ class CurveLabel : public QwtPlotMarker
 public:
     CurveLabel() = default;
 
-    // The label's rectangle for a text of `size` beside `anchor` by `alignment` (left of it for
-    // Qt::AlignLeft, and so on, centred on the other axis without a flag for it), `offset` pixels
-    // away, then shifted into `canvas`; a label larger than the canvas keeps its start inside.
+    // The label's rectangle for a text of `size` level with `anchor`, `offset` pixels left of it
+    // for Qt::AlignLeft and right of it otherwise (a curve's start and end), then shifted into
+    // `canvas`; a label larger than the canvas keeps its start inside.
     static QRectF place(const QPointF& anchor, const QSizeF& size, Qt::Alignment alignment,
                         double offset, const QRectF& canvas);
 

@@ -78,15 +78,14 @@ private slots:
         // Two digits: 1234, 0.04567, 625 and −625 (halves away from zero); zero stays. One: 1000.
         row("digits - 1234 2, 0.04567 2, 625 2, -625 2, 0 2, 1234 1", "1200 0.046 630 -630 0 1000");
         // A label's left and top on a canvas 400 × 300: point x y, label 80 × 20, alignment (1
-        // left, 2 right, 4 centre, 0x21 left and above), 2.5 pixels away. Left of x = 5 it would
-        // start at 5 − 2.5 − 80 = −77.5: moved to 0; in the middle 200 − 82.5 = 117.5 stays, its
-        // top 100 − 20 / 2 = 90. Right of 390 it would end at 472.5: moved to 400 − 80 = 320.
-        // Centred at y = 4 it would start at −6: moved to 0; at 295 end at 305: moved to 280.
-        // Left of and above (50, 50): x −32.5 moved to 0, y 50 − 22.5 = 27.5. Wider than the
-        // canvas (500): its start at 0.
+        // left, 2 right), 2.5 pixels away. Left of x = 5 it would start at 5 − 2.5 − 80 = −77.5:
+        // moved to 0; in the middle 200 − 82.5 = 117.5 stays, its top 100 − 20 / 2 = 90. Right of
+        // 390 it would end at 472.5: moved to 400 − 80 = 320. Centred at y = 4 it would start at
+        // −6: moved to 0; at 295 end at 305: moved to 280. Wider than the canvas (500): its start
+        // at 0.
         row("label - 5 100 80 20 1, 200 100 80 20 1, 390 150 80 20 2, 200 4 80 20 2, "
-            "200 295 80 20 1, 50 50 80 20 33, 300 100 500 20 1",
-            "0 90 117.5 90 320 140 202.5 0 117.5 280 0 27.5 0 90");
+            "200 295 80 20 1, 300 100 500 20 1",
+            "0 90 117.5 90 320 140 202.5 0 117.5 280 0 90");
     }
 
     void scales()
