@@ -39,7 +39,7 @@ QString Csv::number(double value) const
 {
     if (!std::isfinite(value))
         return QString();
-    QString text = QString::number(value, 'g', 6);
+    QString text = QString::number(value);
     // Past six digits before the point 'g' would switch to an exponent some readers refuse.
     if (text.contains(QLatin1Char('e')))
         text = QString::number(text.toDouble(), 'f', 0);

@@ -8,7 +8,7 @@ namespace {
 
 QString sqlNumber(double value)
 {
-    return QString::number(value, 'g', 6);
+    return QString::number(value);
 }
 
 // The pattern's %1 and %2 receive the low and high ends of value ± deviation percent.

@@ -51,9 +51,9 @@ FanCalculator::FanCalculator(QString model, QString className,
         return;
     }
 
-    const QString numberText = locale.toString(D * 10.0, 'g', 6);
+    const QString numberText = locale.toString(D * 10.0);
     const QString suffix = trimSuffix(nominal, locale);
-    const QString powerText = locale.toString(power, 'g', 6);
+    const QString powerText = locale.toString(power);
 
     P_label_left = designation(this->model, D, nominal, locale);
     P_label_right = QCoreApplication::translate("QObject", "%1 rev/min").arg(rev);
@@ -207,8 +207,7 @@ QString FanCalculator::trimSuffix(double nominal, const QLocale& locale)
 QString FanCalculator::designation(const QString& model, double D, double nominal,
                                    const QLocale& locale)
 {
-    return model + QLatin1Char('-') + locale.toString(D * 10.0, 'g', 6) +
-           trimSuffix(nominal, locale);
+    return model + QLatin1Char('-') + locale.toString(D * 10.0) + trimSuffix(nominal, locale);
 }
 
 double FanCalculator::temperatureFactor(double temperature)
@@ -221,7 +220,7 @@ QString FanCalculator::equation(const QVector<double>& coefficients)
     QString text;
     for (const double coefficient : coefficients) {
         if (coefficient != 0.0)
-            text += QString::number(coefficient, 'g', 6) + QLatin1Char(';');
+            text += QString::number(coefficient) + QLatin1Char(';');
     }
     return text;
 }

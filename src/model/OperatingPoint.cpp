@@ -123,9 +123,7 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
         if (middle <= left || middle >= right)
             break;
         const double e = excess(middle, pressure(middle));
-        if (e == 0.0)
-            left = right = middle;
-        else if (std::signbit(e) == std::signbit(leftExcess))
+        if (std::signbit(e) == std::signbit(leftExcess))
             left = middle;
         else
             right = middle;
@@ -138,8 +136,9 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
     point.nRated = fan.Ncons(point.phi);
     point.n = point.nRated * toGas;
     point.n20 = point.nRated * rated;
-    // A curve without pressure or power there gives no point, nor a NaN in one.
-    if (!positive(point.q) || !positive(point.p) || !positive(point.n))
+    // At a crossing the pressure is the system's, positive with the airflow; a curve without
+    // airflow or power there gives no point, nor a NaN in one.
+    if (!positive(point.q) || !positive(point.n))
         return {};
     point.efficiency = point.phi * fan.psi_v(point.phi) / fan.lambda(point.phi) * 100.0;
     point.stable = point.phi >= refinedPeak(pressure, peak, std::max(lo, peak - step),

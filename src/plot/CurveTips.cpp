@@ -44,7 +44,7 @@ QString text(const FanCalculator& fan, const QLocale& locale)
         QCoreApplication::translate("FanPlot", "Material: %1", "Curve tip").arg(fan.get_material()),
         QCoreApplication::translate("FanPlot", "Speed: %1 rev/min", "Curve tip").arg(fan.get_rev()),
         QCoreApplication::translate("FanPlot", "Motor: %1 kW, %2 rev/min", "Curve tip")
-            .arg(locale.toString(fan.get_power(), 'g', 6))
+            .arg(locale.toString(fan.get_power()))
             .arg(fan.get_speed())}
         .join(QLatin1Char('\n'));
 }

@@ -25,8 +25,7 @@ public:
         if (std::abs(value) <= extent * 1e-12)
             value = 0.0;
         const double shown = prettify(value, digits);
-        return QwtText(locale ? locale->toString(shown, 'g', 6)
-                              : QLocale().toString(shown, 'g', 6));
+        return QwtText(locale ? locale->toString(shown) : QLocale().toString(shown));
     }
 
     // Rounds to `digits` significant digits, halves away from zero; zero stays zero and a negative

@@ -79,8 +79,7 @@ void WorkingPoint::attach(bool logarithmic)
         const QString format =
             QStringLiteral("Q: %1 ") + QCoreApplication::translate("FanPlot", "m³/h", "Plot") +
             QStringLiteral("\nP: %2 ") + QCoreApplication::translate("FanPlot", "Pa", "Plot");
-        QwtText text(
-            format.arg(numberLocale.toString(x, 'g', 6), numberLocale.toString(y, 'g', 6)));
+        QwtText text(format.arg(numberLocale.toString(x), numberLocale.toString(y)));
         text.setBackgroundBrush(workingPointLabelBrush());
         text.setRenderFlags(Qt::AlignLeft);
         pointLabel->setLabel(text);

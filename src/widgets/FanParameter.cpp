@@ -68,7 +68,7 @@ QString FanParameter::dataToUserText(const QVariant& value) const
     const QLocale locale;
     switch (dataType) {
     case QVariant::Double:
-        return locale.toString(value.toDouble(), 'g', 6);
+        return locale.toString(value.toDouble());
     case QVariant::Int:
         return locale.toString(value.toInt());
     default:
