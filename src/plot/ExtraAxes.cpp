@@ -54,9 +54,8 @@ void ExtraAxes::setEfficiencyShown(bool shown)
 
 QwtScaleWidget* ExtraAxes::scaleWidget(int axis) const
 {
+    // An axis out of range has index -1: no widget.
     const PlotAxisId id = axisList.value(axis);
-    if (!id.isValid())
-        return nullptr;
     if (id.id == 0)
         return plot->axisWidget(id.pos);
     return id.pos == QwtPlot::yLeft ? extras.value(id.id - 1) : nullptr;

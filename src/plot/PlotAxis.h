@@ -9,13 +9,6 @@ struct PlotAxisId
 
     constexpr PlotAxisId() = default;
     constexpr PlotAxisId(int position, int index) : pos(position), id(index) {}
-
-    constexpr bool isValid() const { return pos >= 0 && id >= 0; }
-    constexpr bool operator==(const PlotAxisId& other) const
-    {
-        return pos == other.pos && id == other.id;
-    }
-    constexpr bool operator!=(const PlotAxisId& other) const { return !(*this == other); }
 };
 
 // The numbers of the six shown axes: the indices into the plot's axis list.
