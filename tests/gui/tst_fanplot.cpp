@@ -440,7 +440,8 @@ private slots:
 
     // What a user sees after typing "Name=value" into a spin box, turning a slider's wheel by
     // "Name~angle" or clicking a button ("+" when it redrew the plot, dropping all plot items;
-    // "taller"), and after a restart.
+    // "taller"), and after a restart. First the dialog's grid as laid out: each item's row,
+    // column, column span and text (a slider's title's).
     void reactions_data()
     {
         QTest::addColumn<QString>("entry");
@@ -476,6 +477,22 @@ private slots:
         auto* dialog = new OptionsDialog(window.get(), &settings, window.get());
         auto* plot = window->findChild<FanPlot*>();
         const int height = dialog->height();
+        QString cells = dialog->windowTitle();
+        for (const QGridLayout* grid : dialog->findChildren<QGridLayout*>())
+            for (int i = 0, r, c, rs, cs; i < grid->count(); ++i) {
+                grid->getItemPosition(i, &r, &c, &rs, &cs);
+                QLayoutItem* it = grid->itemAt(i);
+                QWidget* w = it->layout() ? it->layout()->itemAt(0)->widget() : it->widget();
+                cells +=
+                    QString(" %1%2%3 ").arg(r).arg(c).arg(cs) +
+                    (w ? w->property(w->inherits("QGroupBox") ? "title" : "text").toString() : "");
+            }
+        QCOMPARE(
+            cells,
+            "Plot options 001 Tick count 011 Meaning digits 102  201 Bottom: 211  301 "
+            "Top: 311  401 Left: 411  501 Right: 511  601 Linear scale 701 "
+            "Logarithmic scale 802  911 Show expert mode 1002  001 Show markers 101 Margins 001 "
+            "Left: 011 25 % 021 Right: 031 25 % 101 Bottom: 111 25 % 121 Top: 131 25 %");
         QString redrawn;
         for (const QString& action : entry.split(' ')) {
             (new QwtPlotMarker)->attach(plot);
