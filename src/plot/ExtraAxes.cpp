@@ -28,7 +28,6 @@ ExtraAxes::ExtraAxes(QwtPlot* plot)
         extra->setObjectName(QStringLiteral("FanPlotAxisYLeft%1").arg(i));
         extra->setFont(left->font());
         extra->setMargin(left->margin());
-        extra->setSpacing(left->spacing());
         extra->setTitle(left->title());
         extras.append(extra);
     }
@@ -39,7 +38,6 @@ ExtraAxes::ExtraAxes(QwtPlot* plot)
     efficiency->setObjectName(QStringLiteral("FanPlotAxisEfficiency"));
     efficiency->setFont(right->font());
     efficiency->setMargin(right->margin());
-    efficiency->setSpacing(right->spacing());
     efficiency->setTitle(right->title());
     efficiency->hide();
 }
