@@ -115,6 +115,9 @@ private slots:
         // Airflow (row 0) off: its value, ± and deviation with it. 100 Pa ± 15 % is [85, 115]:
         // fan 8 (100-250 Pa) alone.
         QCOMPARE(QPoint(box->pDeviationValue(), box->qDeviationValue()), QPoint(15, 15));
+        const auto* grid = static_cast<QGridLayout*>(box->layout()); // values, deviations stretch
+        QCOMPARE(QVector<int>({grid->columnStretch(1), grid->columnStretch(3)}),
+                 QVector<int>({1, 1}));
         QTest::keyClick(at(0, 0), Qt::Key_Space);
         QVERIFY(!at(0, 1)->isEnabled() && !at(0, 2)->isEnabled() && !at(0, 3)->isEnabled() &&
                 at(1, 1)->isEnabled() && at(1, 3)->isEnabled());
