@@ -70,6 +70,7 @@ private slots:
                  QString("N at duty, kW"));
         QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QString("2"));
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
+        QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), -1); // no column sorted yet
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
         QVERIFY(view->isColumnHidden(ScheduleResultModel::FanId));
         const QAbstractItemView* cells = view;

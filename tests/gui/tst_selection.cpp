@@ -115,7 +115,9 @@ private slots:
         // Airflow (row 0) off: its value, ± and deviation with it. 100 Pa ± 15 % is [85, 115]:
         // fan 8 (100-250 Pa) alone.
         QCOMPARE(QPoint(box->pDeviationValue(), box->qDeviationValue()), QPoint(15, 15));
-        const auto* grid = static_cast<QGridLayout*>(box->layout()); // values, deviations stretch
+        // The fan types and the button beside both rows; values and deviations take spare width.
+        QVERIFY(at(1, 4) == box->findChild<QGroupBox*>() && at(1, 5) == box->btMatch());
+        const auto* grid = static_cast<QGridLayout*>(box->layout());
         QCOMPARE(QVector<int>({grid->columnStretch(1), grid->columnStretch(3)}),
                  QVector<int>({1, 1}));
         QTest::keyClick(at(0, 0), Qt::Key_Space);
