@@ -93,7 +93,7 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
     // From phi_max down, the first change of sign brackets the crossing at the largest phi. The
     // pressure peak is taken on the same samples, the leftmost of equal ones.
     const double step = (hi - lo) / scanSteps;
-    // NaN until a crossing is bracketed.
+    // NaN until a crossing is bracketed, and the previous excess until the first sample.
     const double none = std::numeric_limits<double>::quiet_NaN();
     double left = none, right = none, leftExcess = none, previous = none;
     double peak = hi, peakPressure = std::numeric_limits<double>::lowest();
