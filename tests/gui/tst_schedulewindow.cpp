@@ -65,9 +65,11 @@ private slots:
             return cells;
         };
         // The duty columns' titles above, row numbers beside.
-        QCOMPARE(model->headerData(ScheduleResultModel::DutyFirst + DutyColumns::N, Qt::Horizontal)
-                     .toString(),
-                 QString("N at duty, kW"));
+        QCOMPARE(
+            model->headerData(ScheduleResultModel::DutyFirst, Qt::Horizontal).toString() +
+                model->headerData(ScheduleResultModel::DutyFirst + DutyColumns::N, Qt::Horizontal)
+                    .toString(),
+            QString("Q at duty, m³/hN at duty, kW"));
         QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QString("2"));
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), -1); // no column sorted yet
