@@ -58,7 +58,6 @@ bool requested(int argc, char** argv)
 bool parseArguments(const QStringList& arguments, Options& options, QString& error)
 {
     options = Options();
-    bool haveFile = false;
     for (int i = 0; i < arguments.size(); ++i) {
         const QString& name = arguments.at(i);
         const bool known = name == QLatin1String(dutiesOption) || name == QLatin1String("--top") ||
@@ -75,7 +74,7 @@ bool parseArguments(const QStringList& arguments, Options& options, QString& err
         bool ok = false;
         if (name == QLatin1String(dutiesOption)) {
             options.file = value;
-            haveFile = ok = !value.isEmpty();
+            ok = !value.isEmpty();
         } else if (name == QLatin1String("--top")) {
             options.top = value.toInt(&ok);
             ok = ok && options.top >= 1;
@@ -90,9 +89,9 @@ bool parseArguments(const QStringList& arguments, Options& options, QString& err
             return false;
         }
     }
-    if (!haveFile)
+    if (options.file.isEmpty())
         error = tr("%1 needs a value").arg(QLatin1String(dutiesOption));
-    return haveFile;
+    return !options.file.isEmpty();
 }
 
 int run(const QStringList& arguments, const QString& programFolder, QByteArray& out,
