@@ -57,6 +57,7 @@ private slots:
 
         choose("Вентиляторы");
         QCOMPARE(ids(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9})); // 10 has no motor
+        QCOMPARE(status(), "Found: 9 fans");
         // A fresh result is listed by descending id.
         QCOMPARE(table->model()->index(0, 0).data().toInt(), 9);
         table->horizontalHeader()->setSortIndicator(CatalogueQueries::FanRev, Qt::AscendingOrder);
@@ -86,6 +87,11 @@ private slots:
                  (QStringList{"0,75", "5,5", "11", "0,9", "1", "1,05", "1\u00a0500"}));
         filter(Power)->item(2)->setCheckState(Qt::Unchecked);
         QCOMPARE(ids(), (QList<int>{1, 2, 4, 5, 6, 8}));
+        for (int i = 0; i < filter(Temperature)->count(); ++i) // an empty table says why
+            filter(Temperature)->item(i)->setCheckState(Qt::Unchecked);
+        QCOMPARE(status(), "Nothing found for the values checked in the filter +");
+        QVERIFY(table->findChild<QLabel*>("TablePlaceholder")->geometry() ==
+                table->viewport()->rect());
     }
 
     void search()
@@ -99,11 +105,13 @@ private slots:
         boxes.tickCheckBox = true;
         QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(ids() << tabs->currentIndex(), (QList<int>{1, 4, 0}));
-        QCOMPARE(list(Diameter) << searchEdit->selectedText(), (QStringList{"4", "вр80-75-4"}));
-        // Ticked once, the advice stays away.
+        QCOMPARE(list(Diameter) << searchEdit->selectedText() << status(),
+                 (QStringList{"4", "вр80-75-4", "Found: 2 fans"}));
+        // Ticked once, the advice stays away; nothing found is told.
+        searchEdit->setText(QStringLiteral("xyz"));
         QTest::keyClick(searchEdit, Qt::Key_Return);
         const QString advice = "You may filter search result using checkboxes at the top.";
-        QCOMPARE(boxes.texts, QStringList{advice});
+        QCOMPARE(boxes.texts << status(), (QStringList{advice, "Nothing found for “xyz” +"}));
     }
 
     void match()
@@ -131,6 +139,7 @@ private slots:
             window->matchByWorkingPoint();
         }
         QVERIFY(at(0, 1)->isEnabled() && ids().isEmpty());
+        QCOMPARE(status(), "Nothing found for Q = 1000 m³/h ±15 %, Pv = 100 Pa ±15 % +");
         QTest::keyClick(at(0, 0), Qt::Key_Space);
         BoxCloser boxes;
         box->btMatch()->click();
@@ -145,42 +154,6 @@ private slots:
         const bool none = ids().isEmpty();
         window->matchByWorkingPoint();
         QVERIFY(none && at(0, 1)->isEnabled() && ids().isEmpty());
-    }
-
-    // Every way of choosing tells in the status bar how many fans it found, or what found none;
-    // an empty table says why it is empty.
-    void statusLine()
-    {
-        auto* placeholder = table->findChild<QLabel*>("TablePlaceholder");
-        auto line = [this, placeholder] {
-            return window->findChild<QLabel*>("SelectionStatus")->text() +
-                   (placeholder->isVisible() ? " +" : "");
-        };
-        QStringList lines;
-        choose("Вентиляторы"); // the root's interval: every fan with a motor
-        const int all =
-            sqliteFanIds(catalogue.catalogueFile(), CatalogueQueries::treeNodeCondition(1, 30))
-                .size();
-        lines << line();
-        BoxCloser boxes;
-        auto* searchEdit = window->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
-        for (const QString text : {"вр80-75-4", "xyz"}) { // fans 1 and 4, then none
-            searchEdit->setText(text);
-            QTest::keyClick(searchEdit, Qt::Key_Return);
-            lines << line();
-        }
-        auto* box = window->findChild<MatchingWidget*>();
-        box->matchByPoint(QPointF(1000, 100)); // only fan 8 has 100 Pa, but not at 1000 m³/h
-        lines << line();
-        choose("ВР");
-        for (int i = 0; i < filter(Temperature)->count(); ++i)
-            filter(Temperature)->item(i)->setCheckState(Qt::Unchecked);
-        lines << line();
-        QCOMPARE(lines, (QStringList{QString("Found: %1 fans").arg(all), "Found: 2 fans",
-                                     "Nothing found for “xyz” +",
-                                     "Nothing found for Q = 1000 m³/h ±15 %, Pv = 100 Pa ±15 % +",
-                                     "Nothing found for the values checked in the filter +"}));
-        QVERIFY(placeholder->geometry() == table->viewport()->rect());
     }
 
     // A match sets the duty: six columns after the 35 tell where each listed fan runs.
@@ -218,7 +191,9 @@ private slots:
         QVERIFY(dutyRows().contains("4:"));
     }
 
-    // After each step: the tab shown, the compared ids, the fans on the plot.
+    // After each step: the tab shown, the compared ids, the fans on the plot. Selected rows show
+    // their fan's curve colour; a deselected row loses it, and the colours after it shift as the
+    // plot's do.
     void tableRows()
     {
         choose("ВР");
@@ -226,43 +201,28 @@ private slots:
             clickRow(row);
         QStringList states{seen()};
         QCOMPARE(plot->fans().at(0).get_D(), 0.5); // fan 9 (5 dm) comes first to the plot
-        plot->setWorkingPoint(2000, 400);          // the duty's columns join the selected rows
+        QCOMPARE(swatches(), (QStringList{"#ff0000", "#0000ff", "", "", "#008000"}));
+        plot->setWorkingPoint(2000, 400); // the duty's columns join the selected rows
         QCOMPARE(table->selectionModel()->selectedRows().size(), 3);
         // A click while the comparison is shown stays there; deselecting all returns to Selection.
         tabs->setCurrentIndex(2);
-        for (const int row : {3, 4, 3, 1})
+        clickRow(0);
+        QCOMPARE(swatches(), (QStringList{"", "#ff0000", "", "", "#0000ff"}));
+        for (const int row : {3, 3, 4})
             clickRow(row);
         states << seen();
-        clickRow(0);
+        clickRow(1);
         states << seen();
-        clickRow(0);
-        choose("ВКР"); // a new node empties the plot and the comparison
-        QCOMPARE(states << seen(), (QStringList{"1 9,4,1 3", "2 9 1", "0  0", "1  0"}));
+        clickRow(1);
+        choose("ВР 80-75"); // a new node empties the plot and the comparison; fan 4 is not chosen
+        QCOMPARE(states << seen(), (QStringList{"1 9,4,1 3", "2 4 1", "0  0", "1  0"}));
         QVERIFY(!table->selectionModel()->hasSelection() && table->verticalHeader()->isHidden() &&
-                !table->wordWrap());
-    }
-
-    // Selected rows show their fan's curve colour in the first visible column; a deselected row
-    // loses it, and the colours after it shift as the plot's do.
-    void swatches()
-    {
-        choose("ВР");
-        clickRow(0), clickRow(1); // fans 9 and 4, plotted in that order
-        QStringList curves;       // fan 9's two curves, then fan 4's
-        for (const QwtPlotItem* item : plot->itemList(QwtPlotItem::Rtti_PlotCurve))
-            curves << static_cast<const QwtPlotCurve*>(item)->pen().color().name();
-        curves.removeDuplicates();
-        QCOMPARE(curves, (QStringList{"#ff0000", "#0000ff"})); // "red", "blue"
-        QCOMPARE(swatchesSeen(), (QStringList{curves[0], curves[1], "", "", ""}));
-        clickRow(0); // fan 4 alone becomes the first fan: red
-        QCOMPARE(swatchesSeen(), (QStringList{"", "#ff0000", "", "", ""}));
-        choose("ВР 80-75"); // fan 4 listed again, not selected
-        QVERIFY(tableIds(*window).contains(4));
-        QCOMPARE(swatchesSeen().join(""), "");
+                !table->wordWrap() && tableIds(*window).contains(4) &&
+                swatches().join("").isEmpty());
     }
 
 private:
-    QStringList swatchesSeen() const
+    QStringList swatches() const
     {
         QStringList seen;
         for (int row = 0; row < table->model()->rowCount(); ++row) {
@@ -329,6 +289,12 @@ private:
     }
 
     QList<int> ids() const { return tableIds(*window); }
+    // The status bar's line, " +" when the empty table says why.
+    QString status() const
+    {
+        return window->findChild<QLabel*>("SelectionStatus")->text() +
+               (table->findChild<QLabel*>("TablePlaceholder")->isVisible() ? " +" : "");
+    }
     QString seen() const
     {
         return QString("%1 %2 %3")
