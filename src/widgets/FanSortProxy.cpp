@@ -18,10 +18,11 @@ void FanSortProxy::setSwatches(const QHash<int, QColor>& colours)
 {
     if (colours.isEmpty() && swatches.isEmpty())
         return;
+    // Swatches come and go only while rows are listed: the selected ones, or those of the query
+    // being replaced.
     swatches = colours;
     const int column = CatalogueQueries::FanModel;
-    if (rowCount() > 0 && columnCount() > column)
-        emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DecorationRole});
+    emit dataChanged(index(0, column), index(rowCount() - 1, column), {Qt::DecorationRole});
 }
 
 QVariant FanSortProxy::data(const QModelIndex& index, int role) const

@@ -31,7 +31,6 @@ OptionsDialog::OptionsDialog(MainWindow* mainWindow, const QSettings* settings, 
     : QDialog(parent), mainWindow(mainWindow)
 {
     plot = mainWindow->fanPlot();
-    Q_ASSERT(plot);
     PlotOptions options;
     options.load(*settings);
 
