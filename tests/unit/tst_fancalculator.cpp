@@ -82,7 +82,7 @@ private slots:
               "values");
     }
 
-    void sampling()
+    void samplesAndMotorLimit()
     {
         // The extremes are those of the samples, from phi_min to phi_max in equal steps.
         FanInput input; // no dynamic pressure: 0.85 - 2·phi² + 0.2·phi falls over 0.1..0.35
@@ -111,22 +111,19 @@ private slots:
         // A model not computed holds as many zero samples as asked for, and zero extremes.
         const FanCalculator idle("M", {}, input.psi, input.lambda, 0.5, 0.6, 0.5, 1500, 5.5, 20,
                                  1.0, 1500, 1450.0, 0.1, 0.35, 7, false, 2);
-        const QVector<double> extremes{idle.get_Q_min(),     idle.get_Q_max(),
-                                       idle.get_P_min(),     idle.get_P_max(),
-                                       idle.get_Ncons_min(), idle.get_Ncons_max()};
-        QCOMPARE(idle.get_Q_values() + idle.get_P_values() + idle.get_Ncons_values() + extremes,
+        QCOMPARE((idle.get_Q_values() + idle.get_P_values() + idle.get_Ncons_values() +
+                  QVector<double>{idle.get_Q_min(), idle.get_Q_max(), idle.get_P_min(),
+                                  idle.get_P_max(), idle.get_Ncons_min(), idle.get_Ncons_max()}),
                  QVector<double>(12, 0.0));
-    }
 
-    void motorLimit()
-    {
-        const FanCalculator fan = FanInput().make();
-        QCOMPARE(fan.phi_max_Nust(1000.0, 0.1, 0.35), 0.35); // never beyond 90 %: the upper end
-        // N(phi) = 7.134455·(0.5·phi² + 0.05·phi + 0.1) (see sampling) reaches 90 % of a
+        // The motor's limit, on the default fan with its dynamic pressure.
+        const FanCalculator radial = FanInput().make();
+        QCOMPARE(radial.phi_max_Nust(1000.0, 0.1, 0.35), 0.35); // never beyond 90 %: the upper end
+        // N(phi) = 7.134455·(0.5·phi² + 0.05·phi + 0.1) (see above) reaches 90 % of a
         // 1.2 kW motor, 1.08 kW, where 0.5·phi² + 0.05·phi + 0.1 = 0.1513781: phi = 0.27443.
-        QVERIFY(qAbs(fan.phi_max_Nust(1.2, 0.1, 0.35) - 0.27443) < 0.001);
+        QVERIFY(qAbs(radial.phi_max_Nust(1.2, 0.1, 0.35) - 0.27443) < 0.001);
         // P_Nust scales the pressure by the motor's share: 1003.143·0.9·1.2/0.9274791 = 1168.106.
-        QVERIFY(qAbs(fan.P_Nust(1.2, 0.2) - 1168.106) < 0.01);
+        QVERIFY(qAbs(radial.P_Nust(1.2, 0.2) - 1168.106) < 0.01);
     }
 };
 

@@ -117,7 +117,7 @@ private slots:
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<int>("rated");
-        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QVariant>("shown");
         QTest::addColumn<bool>("red");
         using namespace DutyColumns;
         QTest::newRow("Q to whole m³/h") << int(Q) << 20 << QVariant(12500.0) << false;
@@ -134,31 +134,25 @@ private slots:
 
     void dutyColumns()
     {
+        using namespace DutyColumns;
         QFETCH(int, column);
         QFETCH(int, rated);
-        OperatingPoint point;
-        QVERIFY(!DutyColumns::value(point, column, rated).isValid());
-        point.found = point.loadKnown = true;
-        point.q = 12500.4375;
-        point.p = 799.6;
-        point.n = 3.14159;
-        point.efficiency = 72.26;
-        point.motorLoad = 100.06;
-        point.nRated = 2.00049;
-        point.motorLoadRated = 99.94;
-        QFETCH(QVariant, value);
-        QCOMPARE(DutyColumns::value(point, column, rated), value);
-        QTEST(DutyColumns::isAlarming(point, column, rated), "red");
-        QCOMPARE(DutyColumns::title(column).isEmpty(), column == DutyColumns::RatedCount);
+        QFETCH(QVariant, shown);
+        QVERIFY(!value(OperatingPoint(), column, rated).isValid());
+        // found, stable, loadKnown, phi, q, p, n, efficiency, motorLoad, n20, load at 20 °C,
+        // nRated, motorLoadRated
+        OperatingPoint point{true,  false,  true, 0, 12500.4375, 799.6, 3.14159,
+                             72.26, 100.06, 0,    0, 2.00049,    99.94};
+        QCOMPARE(value(point, column, rated), shown);
+        QTEST(isAlarming(point, column, rated), "red");
+        QCOMPARE(title(column).isEmpty(), column == RatedCount);
         // A load past 100 % only where the row is shown at all.
         point.motorLoadRated = 100.5;
-        QCOMPARE(DutyColumns::isAlarming(point, DutyColumns::MotorLoadRated, rated), rated > 20);
-        QCOMPARE(DutyColumns::stableText(DutyColumns::value(point, DutyColumns::Stable)),
-                 QString("no"));
+        QCOMPARE(isAlarming(point, MotorLoadRated, rated), rated > 20);
+        QCOMPARE(stableText(value(point, Stable)), QString("no"));
         point.loadKnown = false; // a motor of unknown power: only the loads go blank
-        QCOMPARE(DutyColumns::value(point, column, rated).isValid(),
-                 value.isValid() && column != DutyColumns::MotorLoad &&
-                     column != DutyColumns::MotorLoadRated);
+        QCOMPARE(value(point, column, rated).isValid(),
+                 shown.isValid() && column != MotorLoad && column != MotorLoadRated);
     }
 };
 

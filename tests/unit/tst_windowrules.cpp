@@ -48,9 +48,10 @@ private slots:
                      expected.contains('%') ? expected.arg(input) : expected);
     }
 
-    // Purpose, conditions, sizes, then the description link, escaped; a name that leads out of
-    // the fragments' folder reads nothing and gets the managers' phone instead.
-    void dataSheet()
+    // The texts the window writes out. A data sheet: purpose, conditions, sizes, then the
+    // description link, escaped; a name that leads out of the fragments' folder reads nothing and
+    // gets the managers' phone instead.
+    void texts()
     {
         const QString link = DataSheet::pdfParagraph("file:///p/a&b.pdf");
         QCOMPARE(DataSheet::page(
@@ -62,12 +63,9 @@ private slots:
             DataSheet::page("../a<b>", nullptr, ""),
             "Ask our managers about technical information on mark ../a&lt;b&gt;: tel. +7 (495) "
             "123-45-67");
-    }
 
-    // Chosen columns and rows in the order given, texts on one line and escaped, empty cells kept;
-    // then a translated stand-in with a quote stays one SQL string.
-    void printedTableAndQuery()
-    {
+        // Chosen columns and rows in the order given, texts on one line and escaped, empty cells
+        // kept; then a translated stand-in with a quote stays one SQL string.
         QStandardItemModel model(3, 3);
         model.setHorizontalHeaderLabels({"Model", " Q,\n  m³/h ", "Material"});
         const QStringList cells{"ВР  80-75", "1", "О", "x", "2", "y", " ВКР\t<b>", "3", " "};
@@ -91,6 +89,12 @@ private slots:
         const ComparisonView view("/");
         QCoreApplication::removeTranslator(&translator);
         QVERIFY(view.queryText({"1", "2"}).contains("'Спроси''те'"));
+
+        // A file read whole as UTF-8, up to a zero byte.
+        QTemporaryFile file;
+        QVERIFY(file.open() && file.write(QByteArrayLiteral("Вентилятор\r\nfirst\0second")) &&
+                file.flush());
+        QCOMPARE(MainWindow::readWholeFile(file.fileName()), "Вентилятор\r\nfirst");
     }
 
     void placement_data()
@@ -125,16 +129,6 @@ private slots:
                              QSize(1, 1))
                      : S::windowGeometry(screens, saved, {200, 200, 800, 600}),
               "expected");
-    }
-
-    // Read whole as UTF-8, up to a zero byte.
-    void wholeFile()
-    {
-        QTemporaryDir dir;
-        QFile file(dir.filePath("zero.txt"));
-        QVERIFY(file.open(QIODevice::WriteOnly) &&
-                file.write(QByteArrayLiteral("Вентилятор\r\nfirst\0second")) && file.flush());
-        QCOMPARE(MainWindow::readWholeFile(file.fileName()), "Вентилятор\r\nfirst");
     }
 };
 
