@@ -49,9 +49,9 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
         axes->setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &numberLocale));
     }
 
-    point = new WorkingPoint(this, xAxis, pAxis);
+    point = new WorkingPoint(this);
     connect(point, &WorkingPoint::changed, this, &FanPlot::workingPointChanged);
-    operatingPoints = std::make_unique<OperatingPointItems>(this, xAxis, pAxis);
+    operatingPoints = std::make_unique<OperatingPointItems>(this);
     connect(point, &WorkingPoint::changed, this, &FanPlot::moveOperatingPoints);
     axes->efficiencyScale()->setTitle(tr("η, %", "Plot"));
     tuneEfficiencyScale();

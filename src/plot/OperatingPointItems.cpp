@@ -20,6 +20,10 @@
 
 namespace {
 
+// Qwt's default axes, on which every item is drawn.
+const int xAxis = QwtPlot::xBottom;
+const int pressureAxis = QwtPlot::yLeft;
+
 // Enough for a smooth parabola across any canvas.
 const int systemSamples = 100;
 // The marker's symbol and the gap between it and its label, in pixels.
@@ -39,9 +43,7 @@ QRectF labelRect(const QPointF& point, const QSizeF& size, Qt::Alignment alignme
 
 } // namespace
 
-OperatingPointItems::OperatingPointItems(QwtPlot* plot, int xAxis, int pressureAxis)
-    : plot(plot), xAxis(xAxis), pressureAxis(pressureAxis)
-{}
+OperatingPointItems::OperatingPointItems(QwtPlot* plot) : plot(plot) {}
 
 void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
 {
@@ -59,7 +61,6 @@ void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
     // The working point's colour: the system is its curve.
     curve->setPen(QPen(QColor(163, 73, 164), 1.5, Qt::DashDotLine));
     curve->setSamples(points);
-    curve->setAxes(xAxis, pressureAxis);
     curve->attach(plot);
     items.append(curve);
 }
@@ -95,7 +96,6 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
             continue;
         const QColor& colour = colours.at(i % colours.size());
         auto* marker = new QwtPlotMarker;
-        marker->setAxes(xAxis, pressureAxis);
         marker->setValue(point.q, point.p);
         marker->setSymbol(new QwtSymbol(QwtSymbol::Ellipse, QBrush(colour), QPen(Qt::black),
                                         QSize(symbolSize, symbolSize)));

@@ -19,8 +19,9 @@ class OperatingPointItems
     Q_DECLARE_TR_FUNCTIONS(OperatingPointItems)
 
 public:
-    // x axis: airflow in m³/h; y axis: pressure in Pa at 20 °C.
-    OperatingPointItems(QwtPlot* plot, int xAxis, int pressureAxis);
+    // Drawn on Qwt's default axes: airflow in m³/h at the bottom, pressure in Pa at 20 °C on the
+    // left.
+    explicit OperatingPointItems(QwtPlot* plot);
 
     // Attaches the items for a duty (airflow, pressure), without replotting; the fan at position i
     // has colour i of the list, round again past its end.
@@ -49,7 +50,5 @@ private:
     void attachSystem(const QPointF& duty, bool logarithmic);
 
     QwtPlot* plot;
-    int xAxis;
-    int pressureAxis;
     QVector<QwtPlotItem*> items;
 };

@@ -16,6 +16,10 @@
 
 namespace {
 
+// Qwt's default axes, on which every item of the point is drawn.
+const int xAxis = QwtPlot::xBottom;
+const int pressureAxis = QwtPlot::yLeft;
+
 // Between the point and its label, in pixels.
 const int labelSpacing = 10;
 
@@ -35,9 +39,7 @@ const QBrush& workingPointLabelBrush()
 
 } // namespace
 
-WorkingPoint::WorkingPoint(QwtPlot* plot, int xAxis, int pressureAxis)
-    : QObject(plot), plot(plot), xAxis(xAxis), pressureAxis(pressureAxis)
-{}
+WorkingPoint::WorkingPoint(QwtPlot* plot) : QObject(plot), plot(plot) {}
 
 void WorkingPoint::set(const QPointF& point)
 {
@@ -66,14 +68,12 @@ void WorkingPoint::attach(bool logarithmic)
     // A point at or below zero on a logarithmic scale has no place on it; it is kept all the same.
     if (PlotScales::isDrawable(x, logarithmic) && PlotScales::isDrawable(y, logarithmic)) {
         pointMarker = new QwtPlotMarker;
-        pointMarker->setAxes(xAxis, pressureAxis);
         pointMarker->setSymbol(
             new QwtSymbol(QwtSymbol::XCross, QBrush(), workingPointPen(), QSize(10, 10)));
         pointMarker->setValue(workPoint);
         pointMarker->attach(plot);
 
         pointLabel = new QwtPlotMarker;
-        pointLabel->setAxes(xAxis, pressureAxis);
         pointLabel->setLabelAlignment(Qt::AlignTop | Qt::AlignRight);
         pointLabel->setSpacing(labelSpacing);
         const QString format =
@@ -92,7 +92,6 @@ void WorkingPoint::attach(bool logarithmic)
     auto line = [this, &pen](const QPointF& from, const QPointF& to) {
         auto* curve = new QwtPlotCurve;
         curve->setPen(pen);
-        curve->setAxes(xAxis, pressureAxis);
         curve->setSamples(QVector<QPointF>{from, to});
         curve->attach(plot);
         return curve;

@@ -19,8 +19,9 @@ class WorkingPoint : public QObject
     Q_OBJECT
 
 public:
-    // x axis: airflow in m³/h; y axis: pressure in Pa at 20 °C.
-    WorkingPoint(QwtPlot* plot, int xAxis, int pressureAxis);
+    // Drawn on Qwt's default axes: airflow in m³/h at the bottom, pressure in Pa at 20 °C on the
+    // left.
+    explicit WorkingPoint(QwtPlot* plot);
 
     QPointF point() const { return workPoint; }
     bool isShown() const { return shown; }
@@ -46,8 +47,6 @@ private:
     void moveTo(const QPoint& pos, bool logarithmic);
 
     QwtPlot* plot;
-    int xAxis;
-    int pressureAxis;
     QLocale numberLocale;
     bool dragging = false;
     QPointF workPoint;
