@@ -19,8 +19,9 @@ FanParameter::FanParameter(const QString& title, const QString& accessQuery,
     , dataType(dataType)
 {
     // The layout takes the label and the list; whoever adds the layout to a widget owns them all.
-    box->addWidget(label, 0);
-    box->addWidget(list, 1);
+    // The list, expanding, takes the spare height.
+    box->addWidget(label);
+    box->addWidget(list);
 }
 
 QString FanParameter::getSelectionCond() const
