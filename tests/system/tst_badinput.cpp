@@ -7,7 +7,6 @@
 #include <QtWidgets>
 #include <qwt_scale_div.h>
 
-#include <functional>
 #include <unistd.h>
 
 // Catalogues, settings and folders damaged, foreign, locked, inconsistent or out of range: the
@@ -15,97 +14,19 @@
 class TestBadInput : public QObject
 {
     Q_OBJECT
-    std::unique_ptr<TestCatalogue> catalogue;
-    QStringList boxes;
-    QByteArray err;
-    bool valid = false;
-    // The status bar said that the settings will not be kept.
-    bool notKept = false;
-
-    // The small catalogue without the schema's constraints, then `change`.
-    bool build(const QString& change)
-    {
-        QString sql = TestCatalogue::smallContent();
-        const QString relax = "ALTER TABLE %1 RENAME TO t; CREATE TABLE %1 AS SELECT * FROM t;";
-        for (const char* table : {"fans", "classes", "engines", "materials", "models"})
-            sql += relax.arg(table) + "DROP TABLE t;\n";
-        return catalogue->build(sql + change);
-    }
-
-    // A session: start, the root chosen, every listed fan selected, every tab shown, options
-    // opened, close. Where no box appeared, the table is SQLite's answer and shows no unnumber.
-    void session(const std::function<void()>& afterStart = [] {})
-    {
-        const QByteArray before = fileBytes(catalogue->catalogueFile());
-        BoxCloser closer;
-        StderrCapture capture;
-        auto window = std::make_unique<MainWindow>(catalogue->folder());
-        afterStart();
-        notKept = window->findChild<QLabel*>("SettingsNotKept");
-        if (window->isValid()) {
-            window->show();
-            leaveStartPage(*window, 2);
-            auto* tree = window->findChild<QTreeWidget*>();
-            tree->setCurrentItem(tree->topLevelItem(0));
-            // A duty with its columns, rows, operating points and efficiency curves.
-            for (const char* name : {"OperatingPoints", "Efficiency"})
-                window->findChild<QCheckBox*>(name)->setChecked(true);
-            window->findChild<FanPlot*>()->setWorkingPoint(3000, 400);
-            auto* table = window->findChild<QTableView*>();
-            for (int row = 0; window->isVisible() && row < table->model()->rowCount(); ++row)
-                table->selectRow(row);
-            auto* tabs = window->findChild<QTabWidget*>();
-            for (int tab = 0; window->isVisible() && tab < tabs->count(); ++tab)
-                tabs->setCurrentIndex(tab);
-            QCOMPARE(window->isVisible(), closer.texts.isEmpty()); // a box ends the run
-            menuAction(*window, "&Options")->trigger();
-            if (closer.texts.isEmpty())
-                verifyShown(*window);
-            window->close();
-        }
-        boxes = closer.texts;
-        valid = window->isValid();
-        window.reset(); // what closing writes counts too
-        err = capture.text();
-        QCOMPARE(fileBytes(catalogue->catalogueFile()), before);
-    }
-
-    void verifyShown(const MainWindow& window)
-    {
-        QCOMPARE(tableIds(window),
-                 sqliteFanIds(catalogue->catalogueFile(), MainWindowProbe::baseCondition(window)));
-        const auto* plot = window.findChild<FanPlot*>();
-        QString shown = window.findChild<QTextBrowser*>()->toPlainText();
-        for (int axis = 0; axis < PlotAxis::Count && !plot->fans().isEmpty(); ++axis)
-            shown += QString(" %1 %2")
-                         .arg(plot->scaleDiv(axis).lowerBound())
-                         .arg(plot->scaleDiv(axis).upperBound());
-        for (const QTableView* view : window.findChildren<QTableView*>())
-            for (int r = 0; r < view->model()->rowCount(); ++r)
-                for (int c = 0; c < view->model()->columnCount(); ++c)
-                    shown += ' ' + view->model()->index(r, c).data().toString();
-        QVERIFY2(!shown.contains(QRegularExpression("(?i)\\b(nan|inf)\\b")), qPrintable(shown));
-        const auto* dialog = window.findChild<OptionsDialog*>();
-        QVERIFY(dialog->isVisible() && QGuiApplication::screenAt(dialog->pos()) &&
-                window.width() < 5000); // a saved 2^31 - 1 is not taken
-        const auto* matching = window.findChild<MatchingWidget*>();
-        QVERIFY(qAbs(matching->pMatchValue()) <= 1e5 && qAbs(matching->qMatchValue()) <= 1e6 &&
-                matching->pDeviationValue() >= 0 && matching->qDeviationValue() >= 0);
-    }
 
 private slots:
-    void init() { catalogue = std::make_unique<TestCatalogue>(); }
-
-    void catalogues_data()
+    void damage_data()
     {
         QTest::addColumn<QString>("sql");          // run on the small catalogue, or its bytes
         QTest::addColumn<QString>("lock");         // another process's write, at start or later
+        QTest::addColumn<QByteArray>("ini");       // the settings; "read-only" locks the folder
         QTest::addColumn<QStringList>("expected"); // every box of the session
         const QStringList tree{"Error loading tree data!", "Error loading fan tree!"};
         const QString cmp = "Error showing comparison table!", table = "Error showing fan table!";
         const auto row = [](const char* name, const QStringList& boxes, const QString& change,
-                            const char* lock = "") {
-            QTest::newRow(name) << change << QString(lock) << boxes;
+                            const char* lock = "", const QByteArray& ini = QByteArray()) {
+            QTest::newRow(name) << change << QString(lock) << ini << boxes;
         };
         // clang-format off: one row a case
         // clang-format off
@@ -146,28 +67,64 @@ private slots:
         row("write pending at start", {}, "", "BEGIN IMMEDIATE; UPDATE fans SET rev = 1;");
         row("exclusive lock at start", tree, "", "BEGIN EXCLUSIVE;");
         row("exclusive lock while used", {table}, "", "later BEGIN EXCLUSIVE;");
+        row("garbage settings", {}, "", "", QByteArray(
+            "[MainWindow]\nWindowState=zzz\nGeometry=rubbish\nTreeParamHorSplitterState=rubbish\n"
+            "TabsTableVerSplitterState=@ByteArray(\\xff\\0\\x1)\nPMatchValue=abc\n"
+            "PDeviationValue=xyz\nQMatchValue=@Rect(1 2 3 4)\nQDeviationValue=\n"
+            "[OptionsWindow]\nPosition=rubbish\nExpertView=maybe\nBottomTicksCount=many\n"
+            "LMargin=wide\nLogarithmicScale=perhaps\n"));
+        row("settings out of range, off every screen", {}, "", "", QByteArray(
+            "[MainWindow]\nWindowState=4294967295\nGeometry=@Rect(-100000 -100000 100 100)\n"
+            "PMatchValue=1e308\nPDeviationValue=-50\nQMatchValue=-1e308\nQDeviationValue=1000000"
+            "\n[OptionsWindow]\nBottomTicksCount=100000\nTopTicksCount=-7\nLeftMeaningDigits=99\n"
+            "RMargin=-30\nTMargin=100000\nPosition=@Point(-30000 40000)\n"));
+        // The tree splitter's marker, version, then a list that claims 2^31 - 1 sizes.
+        row("not a number, broken splitters, a giant window", {}, "", "", QByteArray(
+            "[MainWindow]\nPMatchValue=nan\nQMatchValue=inf\nWindowState=0\n"
+            "Geometry=@Rect(0 0 2147483647 5)\nTreeParamHorSplitterState=@ByteArray(\\0\\0\\0"
+            "\\xff\\0\\0\\0\\0\\x7f\\xff\\xff\\xff)\nTabsTableVerSplitterState=@ByteArray("
+            "\\0\\0\\0\\xff\\0\\0\\0)\n[OptionsWindow]\nPosition=@Point(2147483647 5)\n"));
+        row("read-only program folder", {}, "", "", "read-only");
+        // clang-format on
     }
 
     // Where the outcome is set: the tree boxes and no start for an unreadable tree, one box and
     // the window closed for a failed table query; else a working window. Readers go on while
     // another process prepares a change, and fail once it takes the file (after a busy timeout).
-    void catalogues()
+    // Settings give defaults or clamped values, twice: as written by hand, then as the first run
+    // saved them. Root is not bound by permissions; a folder in the settings file's place is, for
+    // anyone.
+    void damage()
     {
         QFETCH(QString, sql);
         QFETCH(QString, lock);
+        QFETCH(QByteArray, ini);
         QFETCH(QStringList, expected);
-        const QString file = catalogue->catalogueFile();
-        QFile bytes(file);
+        TestCatalogue catalogue;
+        const QString file = catalogue.catalogueFile(), folder = catalogue.folder();
+        const auto write = [](const QString& name, const QByteArray& bytes) {
+            QFile out(name);
+            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
+        };
+        // The small catalogue without the schema's constraints, then the change.
+        QString all = TestCatalogue::smallContent();
+        const QString relax = "ALTER TABLE %1 RENAME TO t; CREATE TABLE %1 AS SELECT * FROM t;";
+        for (const char* table : {"fans", "classes", "engines", "materials", "models"})
+            all += relax.arg(table) + "DROP TABLE t;\n";
         if (sql.startsWith("bytes:"))
-            QVERIFY(bytes.open(QIODevice::WriteOnly) && bytes.write(sql.mid(6).toUtf8()) >= 0);
+            QVERIFY(write(file, sql.mid(6).toUtf8()));
         else if (sql == "half")
             QVERIFY(QFile::copy(VORTEL_PROGRAM_DIR "fans.dat", file) &&
                     QFile::resize(file, QFileInfo(file).size() / 2));
         else if (sql != "absent")
-            QVERIFY(build(sql));
-        bytes.close();
+            QVERIFY(catalogue.build(all + sql));
+        const bool readOnly = ini == "read-only";
+        const QString settings = folder + "vortel.ini";
+        QVERIFY(ini.isNull() || readOnly || write(settings, ini));
+        QVERIFY(!readOnly || geteuid() != 0 || QDir().mkdir(settings));
+        QVERIFY(!readOnly || QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         QProcess writer;
-        const std::function<void()> hold = [&] {
+        const auto hold = [&] {
             writer.start("sqlite3", {file});
             writer.write(".timeout 20000\n" + lock.mid(lock.indexOf("BEGIN")).toUtf8());
             writer.write(";SELECT 1;\n");
@@ -175,75 +132,90 @@ private slots:
         };
         if (!lock.isEmpty() && !lock.startsWith("later"))
             hold();
-        session(lock.startsWith("later") ? hold : [] {});
-        if (!lock.isEmpty()) {
-            writer.write("ROLLBACK;\n.quit\n");
-            QVERIFY(writer.waitForFinished());
-        }
-        // A box while the window is built leaves it invalid; a later one only closes it.
         const QString last = expected.value(expected.size() - 1);
-        QCOMPARE(valid, last.isEmpty() || last.contains("fan table") || last.contains("models list"));
-        QCOMPARE(boxes, expected);
-        QVERIFY(valid || !QFile::exists(catalogue->folder() + "vortel.ini"));
-        QCOMPARE(QFile::exists(file), sql != "absent");
-        // Neither a missing file nor the data sheet's model list gives the query diagnostic.
-        if (last.isEmpty() || last.contains("models list") || last.contains("absent"))
-            QCOMPARE(err, QByteArray());
-        else if (last.contains("tree"))
-            QVERIFY(err.startsWith("Failed to execute query: SELECT id, class, leftValue, "
-                                   "rightValue, level FROM classes ORDER BY leftValue\n"));
-        else
-            QVERIFY(err.startsWith("Failed to execute query: ") &&
-                    (lock.isEmpty() || err.contains("database is locked")));
-    }
-
-    void settings_data()
-    {
-        QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<bool>("readOnly");
-        // clang-format off
-        QTest::newRow("garbage") << QByteArray(
-            "[MainWindow]\nWindowState=zzz\nGeometry=rubbish\nTreeParamHorSplitterState=rubbish\n"
-            "TabsTableVerSplitterState=@ByteArray(\\xff\\0\\x1)\nPMatchValue=abc\n"
-            "PDeviationValue=xyz\nQMatchValue=@Rect(1 2 3 4)\nQDeviationValue=\n"
-            "[OptionsWindow]\nPosition=rubbish\nExpertView=maybe\nBottomTicksCount=many\n"
-            "LMargin=wide\nLogarithmicScale=perhaps\n") << false;
-        QTest::newRow("out of range, off every screen") << QByteArray(
-            "[MainWindow]\nWindowState=4294967295\nGeometry=@Rect(-100000 -100000 100 100)\n"
-            "PMatchValue=1e308\nPDeviationValue=-50\nQMatchValue=-1e308\nQDeviationValue=1000000"
-            "\n[OptionsWindow]\nBottomTicksCount=100000\nTopTicksCount=-7\nLeftMeaningDigits=99\n"
-            "RMargin=-30\nTMargin=100000\nPosition=@Point(-30000 40000)\n") << false;
-        // The tree splitter's marker, version, then a list that claims 2^31 - 1 sizes.
-        QTest::newRow("not a number, broken splitters, a giant window") << QByteArray(
-            "[MainWindow]\nPMatchValue=nan\nQMatchValue=inf\nWindowState=0\n"
-            "Geometry=@Rect(0 0 2147483647 5)\nTreeParamHorSplitterState=@ByteArray(\\0\\0\\0"
-            "\\xff\\0\\0\\0\\0\\x7f\\xff\\xff\\xff)\nTabsTableVerSplitterState=@ByteArray("
-            "\\0\\0\\0\\xff\\0\\0\\0)\n[OptionsWindow]\nPosition=@Point(2147483647 5)\n") << false;
-        // clang-format on
-        QTest::newRow("read-only program folder") << QByteArray() << true;
-    }
-
-    // Defaults or clamped values, twice: as written by hand, then as the first run saved them.
-    // Root is not bound by permissions; a folder in the settings file's place is, for anyone.
-    void settings()
-    {
-        QFETCH(QByteArray, ini);
-        QFETCH(bool, readOnly);
-        QVERIFY(catalogue->build(TestCatalogue::smallContent()));
-        const QString folder = catalogue->folder();
-        QFile file(folder + "vortel.ini");
-        QVERIFY(readOnly || (file.open(QIODevice::WriteOnly) && file.write(ini) == ini.size()));
-        file.close();
-        QVERIFY(!readOnly || geteuid() != 0 || QDir().mkdir(folder + "vortel.ini"));
-        QVERIFY(!readOnly || QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
-        for (int run = 0; run < 2; ++run) {
-            session();
-            QVERIFY(valid && boxes.isEmpty() && notKept == readOnly);
-            QCOMPARE(err, readOnly
-                              ? "Failed to save the settings to " + file.fileName().toUtf8() + '\n'
-                              : QByteArray());
+        for (int run = ini.isNull(); run < 2; ++run) {
+            // A session: start, the root chosen, every listed fan selected, every tab shown,
+            // options opened, close. Where no box appeared, the table is SQLite's answer and
+            // shows no unnumber.
+            const QByteArray before = fileBytes(file);
+            BoxCloser closer;
+            StderrCapture capture;
+            auto window = std::make_unique<MainWindow>(folder);
+            if (lock.startsWith("later"))
+                hold();
+            // The status bar said that the settings will not be kept.
+            QCOMPARE(bool(window->findChild<QLabel*>("SettingsNotKept")), readOnly);
+            if (window->isValid()) {
+                window->show();
+                leaveStartPage(*window, 2);
+                auto* tree = window->findChild<QTreeWidget*>();
+                tree->setCurrentItem(tree->topLevelItem(0));
+                // A duty with its columns, rows, operating points and efficiency curves.
+                for (const char* name : {"OperatingPoints", "Efficiency"})
+                    window->findChild<QCheckBox*>(name)->setChecked(true);
+                window->findChild<FanPlot*>()->setWorkingPoint(3000, 400);
+                auto* table = window->findChild<QTableView*>();
+                for (int row = 0; window->isVisible() && row < table->model()->rowCount(); ++row)
+                    table->selectRow(row);
+                auto* tabs = window->findChild<QTabWidget*>();
+                for (int tab = 0; window->isVisible() && tab < tabs->count(); ++tab)
+                    tabs->setCurrentIndex(tab);
+                QCOMPARE(window->isVisible(), closer.texts.isEmpty()); // a box ends the run
+                menuAction(*window, "&Options")->trigger();
+                if (closer.texts.isEmpty())
+                    verifyShown(*window, file);
+                window->close();
+            }
+            const bool valid = window->isValid();
+            window.reset(); // what closing writes counts too
+            const QByteArray err = capture.text();
+            QCOMPARE(fileBytes(file), before);
+            if (!lock.isEmpty()) {
+                writer.write("ROLLBACK;\n.quit\n");
+                QVERIFY(writer.waitForFinished());
+            }
+            // A box while the window is built leaves it invalid; a later one only closes it.
+            QCOMPARE(valid,
+                     last.isEmpty() || last.contains("fan table") || last.contains("models list"));
+            QCOMPARE(closer.texts, expected);
+            QVERIFY(valid || !QFile::exists(settings));
+            QCOMPARE(QFile::exists(file), sql != "absent");
+            // Neither a missing file nor the data sheet's model list gives the query diagnostic.
+            if (readOnly)
+                QCOMPARE(err, "Failed to save the settings to " + settings.toUtf8() + '\n');
+            else if (last.isEmpty() || last.contains("models list") || last.contains("absent"))
+                QCOMPARE(err, QByteArray());
+            else if (last.contains("tree"))
+                QVERIFY(err.startsWith("Failed to execute query: SELECT id, class, leftValue, "
+                                       "rightValue, level FROM classes ORDER BY leftValue\n"));
+            else
+                QVERIFY(err.startsWith("Failed to execute query: ") &&
+                        (lock.isEmpty() || err.contains("database is locked")));
         }
         QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+private:
+    static void verifyShown(const MainWindow& window, const QString& file)
+    {
+        QCOMPARE(tableIds(window), sqliteFanIds(file, MainWindowProbe::baseCondition(window)));
+        const auto* plot = window.findChild<FanPlot*>();
+        QString shown = window.findChild<QTextBrowser*>()->toPlainText();
+        for (int axis = 0; axis < PlotAxis::Count && !plot->fans().isEmpty(); ++axis)
+            shown += QString(" %1 %2")
+                         .arg(plot->scaleDiv(axis).lowerBound())
+                         .arg(plot->scaleDiv(axis).upperBound());
+        for (const QTableView* view : window.findChildren<QTableView*>())
+            for (int r = 0; r < view->model()->rowCount(); ++r)
+                for (int c = 0; c < view->model()->columnCount(); ++c)
+                    shown += ' ' + view->model()->index(r, c).data().toString();
+        QVERIFY2(!shown.contains(QRegularExpression("(?i)\\b(nan|inf)\\b")), qPrintable(shown));
+        const auto* dialog = window.findChild<OptionsDialog*>();
+        QVERIFY(dialog->isVisible() && QGuiApplication::screenAt(dialog->pos()) &&
+                window.width() < 5000); // a saved 2^31 - 1 is not taken
+        const auto* matching = window.findChild<MatchingWidget*>();
+        QVERIFY(qAbs(matching->pMatchValue()) <= 1e5 && qAbs(matching->qMatchValue()) <= 1e6 &&
+                matching->pDeviationValue() >= 0 && matching->qDeviationValue() >= 0);
     }
 };
 

@@ -17,8 +17,11 @@ private slots:
                             "-nolisten", "tcp"});
         QVERIFY2(xvfb.waitForStarted(5000), "Xvfb is missing: install the xvfb package");
         QTRY_VERIFY_WITH_TIMEOUT(xvfb.canReadLine(), 10000);
-        display = QLatin1Char(':') + QString::fromLatin1(xvfb.readLine()).trimmed();
+        const QString display = ':' + QString::fromLatin1(xvfb.readLine()).trimmed();
         QVERIFY(display.size() > 1);
+        env.insert("DISPLAY", display);
+        env.insert("QT_QPA_PLATFORM", "xcb");
+        env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
     }
 
     void cleanupTestCase()
@@ -34,8 +37,7 @@ private slots:
         QTest::addColumn<QStringList>("keys");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QStringList>("filesAfter");
-        const QStringList files{"vortel", "fans.dat"};
-        const QStringList title{"--name", "^Vortel 1\\.3\\.7$"};
+        const QStringList files{"vortel", "fans.dat"}, title{"--name", "^Vortel 1\\.3\\.7$"};
         // Settings land beside the program.
         const QStringList filesAfter{"fans.dat", "vortel", "vortel.ini"};
         // The box has no title; it is the program's only visible window.
@@ -56,57 +58,41 @@ private slots:
         QFETCH(QStringList, keys);
         QTemporaryDir dir;
         const QString folder = dir.path() + QLatin1Char('/');
-        for (const QString& file : files) {
-            QDir().mkpath(QFileInfo(folder + file).path());
-            QVERIFY2(QFile::copy(VORTEL_PROGRAM_DIR + file, folder + file), qPrintable(file));
-        }
+        for (const QString& file : files)
+            QVERIFY2(QDir().mkpath(QFileInfo(folder + file).path()) &&
+                         QFile::copy(VORTEL_PROGRAM_DIR + file, folder + file),
+                     qPrintable(file));
+        const auto xdotool = [&](const QStringList& args) {
+            QProcess tool;
+            tool.setProcessEnvironment(env);
+            tool.start("xdotool", args);
+            if (!tool.waitForFinished(5000))
+                tool.kill();
+            return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
+        };
         QProcess program;
-        program.setProcessEnvironment(environment());
+        program.setProcessEnvironment(env);
         program.setWorkingDirectory(workingDir.path());
         program.start(folder + "vortel", QStringList());
         QVERIFY(program.waitForStarted(5000));
         QString id;
         // Generous: the first client of a fresh X server may wait for its keymap on a busy host.
-        QTRY_VERIFY2_WITH_TIMEOUT(!(id = visibleWindow(window)).isEmpty(),
+        const QStringList search = QStringList{"search", "--onlyvisible"} + window;
+        QTRY_VERIFY2_WITH_TIMEOUT(!(id = xdotool(search).section('\n', -1)).isEmpty(),
                                   program.readAllStandardError().constData(), 60000);
         xdotool({"windowfocus", "--sync", id});
         for (const QString& key : keys)
             xdotool({"key", "--delay", "200", key});
         QVERIFY(program.waitForFinished(30000));
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QTEST(program.exitCode(), "exitCode");
+        QTEST(program.exitStatus() == QProcess::NormalExit ? program.exitCode() : -1, "exitCode");
         QCOMPARE(program.readAllStandardError(), QByteArray());
         QTEST(QDir(folder).entryList(QDir::Files), "filesAfter");
         QVERIFY(QDir(workingDir.path()).isEmpty());
     }
 
 private:
-    QProcessEnvironment environment() const
-    {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", display);
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        env.insert("XDG_RUNTIME_DIR", runtimeDir.path());
-        return env;
-    }
-
-    QString xdotool(const QStringList& args)
-    {
-        QProcess tool;
-        tool.setProcessEnvironment(environment());
-        tool.start("xdotool", args);
-        if (!tool.waitForFinished(5000))
-            tool.kill();
-        return QString::fromUtf8(tool.readAllStandardOutput()).trimmed();
-    }
-
-    QString visibleWindow(const QStringList& how)
-    {
-        return xdotool(QStringList{"search", "--onlyvisible"} + how).section('\n', -1);
-    }
-
     QProcess xvfb;
-    QString display;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     QTemporaryDir runtimeDir;
     QTemporaryDir workingDir;
 };
