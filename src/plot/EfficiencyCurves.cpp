@@ -22,7 +22,6 @@ QVector<QPointF> samples(const FanCalculator& fan)
     const double lo = fan.get_phi_min();
     const double step = count > 1 ? (fan.get_phi_max() - lo) / (count - 1) : 0.0;
     QVector<QPointF> points;
-    points.reserve(count);
     for (int i = 0; i < count; ++i) {
         const double phi = lo + i * step;
         points.append(QPointF(q.at(i), phi * fan.psi_v(phi) / fan.lambda(phi) * 100.0));

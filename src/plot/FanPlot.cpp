@@ -164,7 +164,6 @@ void FanPlot::updatePlot()
                                  std::numeric_limits<double>::lowest()};
     flowRange = pressureRange = powerRange = none;
     std::vector<FanCurveItems> fanItems;
-    fanItems.reserve(size_t(fanList.size()));
     // The fan at position i gets colour i mod 8: removing a fan shifts the colours after it.
     int colourIndex = 0;
     for (const FanCalculator& fan : qAsConst(fanList)) {

@@ -51,7 +51,6 @@ void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
     const double lo = div.lowerBound();
     const double hi = div.upperBound();
     QVector<QPointF> points;
-    points.reserve(systemSamples + 1);
     for (int i = 0; i <= systemSamples; ++i) {
         const double q = PlotScales::atShare(lo, hi, double(i) / systemSamples, logarithmic);
         points.append(QPointF(q, OperatingPoint::systemPressure(q, duty.x(), duty.y())));
@@ -77,7 +76,6 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
     const QwtScaleMap flowMap = plot->canvasMap(xAxis);
     const QRectF canvas(QPointF(0, 0), plot->canvas()->size());
     QVector<OperatingPoint> points;
-    points.reserve(fans.size());
     // Labels keep clear of every point's symbol and of the working point's label.
     QVector<QRectF> taken;
     if (!keepClear.isEmpty())
