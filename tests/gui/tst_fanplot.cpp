@@ -92,6 +92,18 @@ static QString look(const QwtPlotItem* item)
     return s;
 }
 
+// Whether the canvas, as last drawn, shows this colour anywhere in `area` (everywhere when null).
+static bool shows(FanPlot& plot, QRgb colour, QRect area = QRect())
+{
+    const QImage image = plot.canvas()->grab().toImage();
+    area = area.isNull() ? image.rect() : area & image.rect();
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (image.pixel(x, y) == colour)
+                return true;
+    return false;
+}
+
 // An extra scale looks like the plot's own beside it: labels, title and spacing.
 static bool alike(const QwtScaleWidget* extra, const QwtScaleWidget* own)
 {
@@ -161,6 +173,7 @@ private slots:
             plot.addFan(f);
         plot.removeFan(5);
         plot.updatePlot();
+        QVERIFY(shows(plot, qRgb(255, 0, 0))); // redrawn, in the first fan's red
         // The stopped fan's first labels meet at zero: with markers the power scale spans
         // 1 + 2 × 0.15 = 1.3 times as much. Without it, on a log scale, falling pressure keeps
         // the labels apart and the scale as it is.
@@ -293,8 +306,10 @@ private slots:
                 bottoms.last() - bottoms.first() <= 1);
         // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
+        QVERIFY(shows(plot, qRgb(255, 0, 0)));
         plot.clearPlot();
-        QVERIFY(plot.itemList().isEmpty() && plot.isWorkingPointShown());
+        QVERIFY(plot.itemList().isEmpty() && plot.isWorkingPointShown() &&
+                !shows(plot, qRgb(255, 0, 0)));
         FanCalculator next = fan(1);
         plot.addFan(next);
         // Canvas positions: p press, m move, r release (left button), c right click. Moves before
@@ -312,6 +327,7 @@ private slots:
                              plot.invTransform(QwtPlot::yLeft, last.y()));
         QVERIFY(plot.workingPoint() == picked && spy.last()[0] == picked);
         QCOMPARE(items(plot, QwtPlotItem::Rtti_PlotMarker).filter("#a349a4").size(), 1);
+        QVERIFY(shows(plot, qRgb(163, 73, 164), QRect(last - QPoint(6, 6), QSize(13, 13))));
         // The right click's menu offers the match on this point.
         QMenu* menu = plot.canvas()->findChild<QMenu*>();
         QTRY_COMPARE(menu->isVisible(), log);
