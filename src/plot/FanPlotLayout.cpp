@@ -4,18 +4,6 @@
 
 #include <qwt_scale_widget.h>
 
-void FanPlotLayout::setExtraAxes(const QVector<QwtScaleWidget*>& axes)
-{
-    extraAxes = axes;
-    invalidate();
-}
-
-void FanPlotLayout::setRightAxes(const QVector<QwtScaleWidget*>& axes)
-{
-    rightAxes = axes;
-    invalidate();
-}
-
 int FanPlotLayout::axisDim(const QwtScaleWidget* axis)
 {
     // Titles are short: like the base layout, measure them unwrapped.

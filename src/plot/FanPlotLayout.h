@@ -14,14 +14,15 @@ class FanPlotLayout : public QwtPlotLayout
 public:
     FanPlotLayout() = default;
 
-    // The extra left axes in order from the canvas outwards; the plot owns them.
-    void setExtraAxes(const QVector<QwtScaleWidget*>& axes);
+    // The extra left axes in order from the canvas outwards; the plot owns them. Like the right
+    // axes below, they take effect with the plot's next layout.
+    void setExtraAxes(const QVector<QwtScaleWidget*>& axes) { extraAxes = axes; }
     int extraAxisCount() const { return extraAxes.size(); }
     QwtScaleWidget* extraAxis(int index) const { return extraAxes.value(index); }
     QRectF extraAxisRect(int index) const { return extraRects.value(index); }
 
     // The same beside the right axis; none takes no room at all.
-    void setRightAxes(const QVector<QwtScaleWidget*>& axes);
+    void setRightAxes(const QVector<QwtScaleWidget*>& axes) { rightAxes = axes; }
     int rightAxisCount() const { return rightAxes.size(); }
     QwtScaleWidget* rightAxis(int index) const { return rightAxes.value(index); }
     QRectF rightAxisRect(int index) const { return rightRects.value(index); }
