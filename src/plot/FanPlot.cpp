@@ -232,8 +232,7 @@ void FanPlot::printPlot(QPainter* painter, const QRectF& page)
     // As on a page of its own: across the width, the height at most the width on portrait paper.
     QRectF rect = page;
     const double aspect = rect.width() / rect.height();
-    if (aspect < 1.0)
-        rect.setHeight(aspect * rect.width());
+    rect.setHeight(std::min(rect.height(), aspect * rect.width()));
     renderer->render(this, painter, rect);
 }
 

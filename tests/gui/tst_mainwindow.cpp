@@ -149,6 +149,8 @@ private slots:
         auto* page = window->findChild<StartPage*>(); // at its least width they shrink to 9 pt
         page->resize(page->minimumWidth(), page->height());
         QCOMPARE(heading->font().pointSize(), 9);
+        for (const QLabel* label : page->findChildren<QLabel*>()) // none cut
+            QVERIFY(label->fontMetrics().horizontalAdvance(label->text()) <= label->width());
         QFont twelve = heading->font(); // where the longest heading just fits at 12 pt, 12 pt
         twelve.setPointSize(12);
         const int longest =
