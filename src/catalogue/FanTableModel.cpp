@@ -166,16 +166,12 @@ void FanTableModel::setDuty(const QPointF& point)
 
 const OperatingPoint& FanTableModel::pointAt(int row) const
 {
-    if (solved.size() != size_t(rows)) {
-        solved.assign(size_t(rows), false);
-        points.resize(size_t(rows));
-    }
-    if (!solved[size_t(row)]) {
-        points[size_t(row)] =
-            OperatingPoint::solve(FanRecord::formulasFromRow(*this, row), duty.x(), duty.y());
-        solved[size_t(row)] = true;
-    }
-    return points[size_t(row)];
+    if (solved.size() != size_t(rows))
+        solved.assign(size_t(rows), std::nullopt);
+    std::optional<OperatingPoint>& point = solved[size_t(row)];
+    if (!point)
+        point = OperatingPoint::solve(FanRecord::formulasFromRow(*this, row), duty.x(), duty.y());
+    return *point;
 }
 
 void FanTableModel::Column::append(const QVariant& value, int row)

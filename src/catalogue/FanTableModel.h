@@ -10,6 +10,7 @@
 #include <QVariant>
 #include <QVector>
 
+#include <optional>
 #include <vector>
 
 class QSqlQuery;
@@ -89,8 +90,7 @@ private:
 
     bool hasDuty = false;
     QPointF duty;
-    // By row; a row's point is good only where its flag is set. The flags go with a new query or
-    // duty, so that only the rows read since are solved again.
-    mutable std::vector<OperatingPoint> points;
-    mutable std::vector<bool> solved;
+    // By row, once solved. They go with a new query or duty, so that only the rows read since are
+    // solved again.
+    mutable std::vector<std::optional<OperatingPoint>> solved;
 };

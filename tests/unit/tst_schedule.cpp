@@ -36,6 +36,7 @@ private slots:
         row("twice", "name,q,p,Q\n", "1:the column \"q\" is named twice");
         row("too few", "name,q,p\nA,1,2\n\nB,3\n", "4:2 fields where 3 are needed");
         row("zero airflow", "name,q,p\nA,0,2\n", "2:\"0\" in the column \"q\" is not a valid number");
+        row("zero pressure", "name;p;q\nA;0;2\n", "2:\"0\" in the column \"p\" is not a valid number");
         row("comma in a comma file", "name,q,p\nA,\"1,5\",2\n",
             "2:\"1,5\" in the column \"q\" is not a valid number");
         row("infinite", "name;p;q\nA;inf;2\n", "2:\"inf\" in the column \"p\" is not a valid number");
