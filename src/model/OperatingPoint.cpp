@@ -17,11 +17,6 @@ bool positive(double value)
     return std::isfinite(value) && value > 0.0;
 }
 
-bool aboveAbsoluteZero(double temperature)
-{
-    return std::isfinite(temperature) && temperature > -273.0;
-}
-
 // Where the pressure peaks between a and b, around the sampled peak; found by golden section only
 // where it matters, when phi, the point, lies between them.
 template<typename Pressure>
@@ -74,10 +69,10 @@ OperatingPoint OperatingPoint::solve(const FanCalculator& fan, double dutyQ, dou
     const double lo = fan.get_phi_min();
     const double hi = fan.get_phi_max();
     // A stopped or reversed impeller, or one without a diameter, needs no test of its own: its
-    // airflow comes out zero or negative, which gives no point below.
-    if (!positive(dutyQ) || !positive(dutyP) || !aboveAbsoluteZero(gasTemperature) ||
-        !aboveAbsoluteZero(fan.get_temperature()) || !(lo >= 0.0) || !(lo < hi) ||
-        !std::isfinite(hi))
+    // airflow comes out zero or negative, which gives no point below. Nor does a fan or gas at or
+    // below absolute zero, or an endless range: the pressures then come out zero, negative or not
+    // a number.
+    if (!positive(dutyQ) || !positive(dutyP) || !(lo >= 0.0) || !(lo < hi))
         return {};
 
     // The model's pressure and power are at the fan's rated temperature.
