@@ -71,6 +71,9 @@ private slots:
                     .toString(),
             QString("Q at duty, m³/hN at duty, kW"));
         QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QString("2"));
+        QCOMPARE(QVariantList({model->headerData(0, Qt::Horizontal, Qt::ToolTipRole),
+                               model->headerData(-1, Qt::Horizontal)}),
+                 QVariantList({QVariant(), 0})); // no title
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), -1); // no column sorted yet
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
