@@ -161,7 +161,7 @@ void MainWindow::createFanTable()
             &MainWindow::tableSelectionChanged);
     // The duty's columns join the rows already selected: a row only partly selected would no
     // longer count as selected, and a click on it would toggle its parts apart. The fans are
-    // the same, so the window is not told.
+    // the same, so the window is not told; the view repaints for the new columns anyway.
     connect(sortProxy, &QAbstractItemModel::columnsInserted, this, [this] {
         QItemSelectionModel* selection = tableView->selectionModel();
         QItemSelection rows;
@@ -170,7 +170,6 @@ void MainWindow::createFanTable()
                         sortProxy->index(range.bottom(), sortProxy->columnCount() - 1));
         const QSignalBlocker blocker(selection);
         selection->select(rows, QItemSelectionModel::Select);
-        tableView->viewport()->update();
     });
 
     headerLabels = QStringList{tr("Model", "Fan Table"),          tr("Diameter, dm", "Fan Table"),
