@@ -125,7 +125,8 @@ private slots:
         QCOMPARE(QPoint(box->pDeviationValue(), box->qDeviationValue()), QPoint(15, 15));
         // The fan types and the button beside both rows; values and deviations take spare width.
         QVERIFY(at(1, 4) == box->findChild<QGroupBox*>() && at(1, 5) == box->btMatch() &&
-                at(0, 2)->property("text") == "±" && at(1, 2)->property("text") == "±");
+                at(0, 2)->property("text") == "±" && at(1, 2)->property("text") == "±" &&
+                qobject_cast<QCheckBox*>(at(1, 0)));
         const auto* grid = static_cast<QGridLayout*>(box->layout());
         QCOMPARE(QVector<int>({grid->columnStretch(1), grid->columnStretch(3)}),
                  QVector<int>({1, 1}));
