@@ -87,6 +87,13 @@ private slots:
                  (QStringList{"0,75", "5,5", "11", "0,9", "1", "1,05", "1\u00a0500"}));
         filter(Power)->item(2)->setCheckState(Qt::Unchecked);
         QCOMPARE(ids(), (QList<int>{1, 2, 4, 5, 6, 8}));
+        // Then 3 000 rev/min (fans 2, 6, 8), nominal 1.05 (fan 4) and 5 dm (fan 5).
+        const QVector<QPair<int, QList<int>>> steps{
+            {Speed, {1, 4, 5}}, {Nominal, {1, 5}}, {Diameter, {1}}};
+        for (const auto& step : steps) {
+            filter(step.first)->item(2)->setCheckState(Qt::Unchecked);
+            QCOMPARE(ids(), step.second);
+        }
         for (int i = 0; i < filter(Temperature)->count(); ++i) // an empty table says why
             filter(Temperature)->item(i)->setCheckState(Qt::Unchecked);
         QCOMPARE(status(), "Nothing found for the values checked in the filter +");
