@@ -44,10 +44,10 @@ void MainWindow::cmpRemoveFromComparison()
     // Each deselection reaches the fan table's handler, which drops the fan from the comparison.
     for (const int id : comparison->selectedFanIds()) {
         for (int row = 0; row < sortProxy->rowCount(); ++row) {
-            if (sortProxy->index(row, CatalogueQueries::FanId).data().toInt() == id) {
-                tableView->selectionModel()->select(sortProxy->index(row, 0),
-                                                    QItemSelectionModel::Deselect |
-                                                        QItemSelectionModel::Rows);
+            const QModelIndex idCell = sortProxy->index(row, CatalogueQueries::FanId);
+            if (idCell.data().toInt() == id) {
+                tableView->selectionModel()->select(idCell, QItemSelectionModel::Deselect |
+                                                                QItemSelectionModel::Rows);
                 break;
             }
         }
