@@ -84,9 +84,10 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         points.append(OperatingPoint::solve(fan, duty.x(), duty.y()));
         const QPointF at(flowMap.transform(points.last().q),
                          pressureMap.transform(points.last().p));
+        QRectF symbol(at, QSizeF(symbolSize, symbolSize));
+        symbol.moveCenter(at);
         if (points.last().found)
-            taken.append(
-                QRectF(at - QPointF(symbolSize, symbolSize) / 2, QSizeF(symbolSize, symbolSize)));
+            taken.append(symbol);
     }
     for (int i = 0; i < fans.size(); ++i) {
         const OperatingPoint& point = points.at(i);
