@@ -52,55 +52,46 @@ void ExtraAxes::setEfficiencyShown(bool shown)
 
 QwtScaleWidget* ExtraAxes::scaleWidget(int axis) const
 {
-    // An axis out of range has index -1: no widget.
-    const PlotAxisId id = axisList.value(axis);
-    if (id.id == 0)
-        return plot->axisWidget(id.pos);
-    return id.pos == QwtPlot::yLeft ? extras.value(id.id - 1) : nullptr;
+    // Only the left side has extra axes.
+    const PlotAxisId id = axisList.at(axis);
+    return id.id == 0 ? plot->axisWidget(id.pos) : extras.at(id.id - 1);
 }
 
 const QwtScaleDiv& ExtraAxes::scaleDiv(int axis) const
 {
-    static const QwtScaleDiv none;
-    const PlotAxisId id = axisList.value(axis);
-    if (id.id == 0)
-        return plot->axisScaleDiv(id.pos);
-    const QwtScaleWidget* widget = scaleWidget(axis);
-    return widget ? widget->scaleDraw()->scaleDiv() : none;
+    // Qwt's own axes hold the division set last, which their widgets take only on a replot.
+    const PlotAxisId id = axisList.at(axis);
+    return id.id == 0 ? plot->axisScaleDiv(id.pos) : scaleWidget(axis)->scaleDraw()->scaleDiv();
 }
 
 void ExtraAxes::setScaleDiv(int axis, const QwtScaleDiv& div)
 {
-    const PlotAxisId id = axisList.value(axis);
+    const PlotAxisId id = axisList.at(axis);
     if (id.id == 0)
         plot->setAxisScaleDiv(id.pos, div);
-    else if (QwtScaleWidget* widget = scaleWidget(axis))
-        widget->setScaleDiv(div);
+    else
+        scaleWidget(axis)->setScaleDiv(div);
 }
 
 void ExtraAxes::setScaleDraw(int axis, QwtScaleDraw* draw)
 {
-    const PlotAxisId id = axisList.value(axis);
-    QwtScaleWidget* widget = scaleWidget(axis);
-    if (!widget) {
-        delete draw;
-        return;
-    }
+    const PlotAxisId id = axisList.at(axis);
     if (id.id == 0)
         plot->setAxisScaleDraw(id.pos, draw);
     else
-        widget->setScaleDraw(draw);
+        scaleWidget(axis)->setScaleDraw(draw);
 }
 
 void ExtraAxes::setScaleEngine(int axis, bool logarithmic)
 {
-    const PlotAxisId id = axisList.value(axis);
+    const PlotAxisId id = axisList.at(axis);
     if (id.id == 0) {
         if (logarithmic)
             plot->setAxisScaleEngine(id.pos, new QwtLogScaleEngine(10));
         else
             plot->setAxisScaleEngine(id.pos, new QwtLinearScaleEngine(10));
-    } else if (QwtScaleWidget* widget = scaleWidget(axis)) {
+    } else {
+        QwtScaleWidget* widget = scaleWidget(axis);
         // A bare scale widget has no engine: it takes the engine's value-to-pixel mapping.
         if (logarithmic)
             widget->setTransformation(new QwtLogTransform);

@@ -19,12 +19,13 @@ public:
     // Installs the layout on the plot and makes the extra left axes its children.
     explicit ExtraAxes(QwtPlot* plot);
 
-    PlotAxisId axisId(int axis) const { return axisList.value(axis); }
+    // Each takes an axis number from 0 to count() - 1.
+    PlotAxisId axisId(int axis) const { return axisList.at(axis); }
     int count() const { return axisList.size(); }
     QwtScaleWidget* scaleWidget(int axis) const;
     const QwtScaleDiv& scaleDiv(int axis) const;
     void setScaleDiv(int axis, const QwtScaleDiv& div);
-    // Takes the draw; it is deleted when the axis does not exist.
+    // Takes the draw.
     void setScaleDraw(int axis, QwtScaleDraw* draw);
     void setScaleEngine(int axis, bool logarithmic);
 

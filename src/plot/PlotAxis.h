@@ -4,8 +4,8 @@
 // counted from the canvas outwards.
 struct PlotAxisId
 {
-    int pos = -1;
-    int id = -1;
+    int pos{};
+    int id{};
 
     constexpr PlotAxisId() = default;
     constexpr PlotAxisId(int position, int index) : pos(position), id(index) {}

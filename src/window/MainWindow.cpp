@@ -126,8 +126,8 @@ bool MainWindow::execSql(QSqlQuery& query, QString errorMessage)
         return true;
 
     const QString diagnostic = CatalogueQueries::failure(query);
+    // Standard error is unbuffered: the line is out before any box shows.
     std::fprintf(stderr, "%s\n", diagnostic.toUtf8().constData());
-    std::fflush(stderr);
 
     // One box ends the run; the queries of the same action that still follow are not run (see
     // above). Before construction has finished the close is refused and the start goes on.
