@@ -23,20 +23,6 @@ const int pressureAxis = QwtPlot::yLeft;
 // Between the point and its label, in pixels.
 const int labelSpacing = 10;
 
-// Shared by every plot; made on first use, on the GUI thread.
-const QPen& workingPointPen()
-{
-    static const QPen pen(QBrush(QColor(163, 73, 164, 255)), 2.0, Qt::SolidLine, Qt::SquareCap,
-                          Qt::BevelJoin);
-    return pen;
-}
-
-const QBrush& workingPointLabelBrush()
-{
-    static const QBrush brush(QColor(255, 255, 160, 255), Qt::SolidPattern);
-    return brush;
-}
-
 } // namespace
 
 WorkingPoint::WorkingPoint(QwtPlot* plot) : QObject(plot), plot(plot) {}
@@ -68,8 +54,8 @@ void WorkingPoint::attach(bool logarithmic)
     // A point at or below zero on a logarithmic scale has no place on it; it is kept all the same.
     if (PlotScales::isDrawable(x, logarithmic) && PlotScales::isDrawable(y, logarithmic)) {
         pointMarker = new QwtPlotMarker;
-        pointMarker->setSymbol(
-            new QwtSymbol(QwtSymbol::XCross, QBrush(), workingPointPen(), QSize(10, 10)));
+        pointMarker->setSymbol(new QwtSymbol(QwtSymbol::XCross, QBrush(),
+                                             QPen(QColor(163, 73, 164), 2.0), QSize(10, 10)));
         pointMarker->setValue(workPoint);
         pointMarker->attach(plot);
 
@@ -80,7 +66,7 @@ void WorkingPoint::attach(bool logarithmic)
             QStringLiteral("Q: %1 ") + QCoreApplication::translate("FanPlot", "m³/h", "Plot") +
             QStringLiteral("\nP: %2 ") + QCoreApplication::translate("FanPlot", "Pa", "Plot");
         QwtText text(format.arg(numberLocale.toString(x), numberLocale.toString(y)));
-        text.setBackgroundBrush(workingPointLabelBrush());
+        text.setBackgroundBrush(QColor(255, 255, 160));
         text.setRenderFlags(Qt::AlignLeft);
         pointLabel->setLabel(text);
         pointLabel->setValue(workPoint);

@@ -63,12 +63,11 @@ static QString look(const QwtPlotItem* item)
         return QString(QMetaEnum::fromType<decltype(value)>().valueToKey(value));
     };
     const auto pen = [&key](const QPen& p) {
-        return p.style() == Qt::NoPen
-                   ? QString("none ")
-                   : QString("%1 %2 %3 %4 %5 ")
-                         .arg(p.color().name(QColor::HexArgb))
-                         .arg(p.widthF())
-                         .arg(key(p.style()), key(p.capStyle()), key(p.joinStyle()));
+        return p.style() == Qt::NoPen ? QString("none ")
+                                      : QString("%1 %2 %3 ")
+                                            .arg(p.color().name(QColor::HexArgb))
+                                            .arg(p.widthF())
+                                            .arg(key(p.style()));
     };
     const auto brush = [](const QBrush& b) {
         return b.style() == Qt::NoBrush ? QString("none ") : b.color().name(QColor::HexArgb) + ' ';
@@ -386,24 +385,22 @@ private slots:
         // the duty's lines black and dashed, its system dash-dotted in the point's colour; the
         // two curve labels; the point's cross, 10 px, and its label on light yellow, up and right
         // 10 px; each operating point a 9 px disc in its fan's colour, labelled on white.
-        const QString joins = "SquareCap BevelJoin ", red = "#ffff0000 ", blue = "#ff0000ff ";
-        const auto disc = [&joins](const QString& colour, const QString& rest) {
-            return "symbol 0 9 " + colour + "#ff000000 1 SolidLine " + joins + "label #dcffffff " +
-                   colour + "1 SolidLine " + joins + rest;
+        const QString red = "#ffff0000 ", blue = "#ff0000ff ";
+        const auto disc = [](const QString& colour, const QString& rest) {
+            return "symbol 0 9 " + colour + "#ff000000 1 SolidLine label #dcffffff " + colour +
+                   "1 SolidLine " + rest;
         };
-        QCOMPARE(looks, QStringList({"grid #ffa0a0a4 1 DotLine " + joins,
-                                     "smooth curve " + red + "2 SolidLine " + joins,
-                                     "smooth curve " + red + "2 DashLine " + joins,
-                                     "smooth curve " + blue + "2 SolidLine " + joins,
-                                     "smooth curve " + blue + "2 DashLine " + joins,
-                                     "smooth curve " + red + "2 DotLine " + joins,
-                                     "smooth curve " + blue + "2 DotLine " + joins,
-                                     "curve #ff000000 1 DashLine " + joins,
-                                     "smooth curve #ffa349a4 1.5 DashDotLine " + joins,
-                                     "label none none #000000 1 2", "label none none #000000 2 2",
-                                     "symbol 9 10 none #ffa349a4 2 SolidLine " + joins,
-                                     "label #ffffffa0 none #000000 34 10",
-                                     disc(red, "#ff0000 33 8"), disc(blue, "#0000ff 65 8")}));
+        QCOMPARE(
+            looks,
+            QStringList(
+                {"grid #ffa0a0a4 1 DotLine ", "smooth curve " + red + "2 SolidLine ",
+                 "smooth curve " + red + "2 DashLine ", "smooth curve " + blue + "2 SolidLine ",
+                 "smooth curve " + blue + "2 DashLine ", "smooth curve " + red + "2 DotLine ",
+                 "smooth curve " + blue + "2 DotLine ", "curve #ff000000 1 DashLine ",
+                 "smooth curve #ffa349a4 1.5 DashDotLine ", "label none none #000000 1 2",
+                 "label none none #000000 2 2", "symbol 9 10 none #ffa349a4 2 SolidLine ",
+                 "label #ffffffa0 none #000000 34 10", disc(red, "#ff0000 33 8"),
+                 disc(blue, "#0000ff 65 8")}));
         plot->setWorkingPoint(4500, 700); // the points follow a moved duty, none left behind
         QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotMarker).size(), markers);
         plot->setWorkingPoint(0, 700); // no airflow: no system, no points
