@@ -408,12 +408,16 @@ private slots:
         for (const QwtPlotItem* item : plot->itemList())
             left += look(item);
         QVERIFY(!left.contains("DashDot") && !left.contains("symbol 0 "));
-        efficiency->click();
-        QVERIFY(!plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible());
-        efficiency->click(); // back beside the power scale
+        const int widest = plot->minimumSizeHint().width();
+        efficiency->click(); // its scale goes, and the room it took
+        QVERIFY(!plot->findChild<QWidget*>("FanPlotAxisEfficiency")->isVisible() &&
+                plot->minimumSizeHint().width() < widest);
+        efficiency->click(); // back beside the power scale, 0 to 100 % in the power's 6 ticks
         const auto* scale = plot->findChild<QwtScaleWidget*>("FanPlotAxisEfficiency");
         QTRY_VERIFY(scale->isVisibleTo(plot) &&
                     scale->x() > plot->axisWidget(QwtPlot::yRight)->x());
+        QCOMPARE(scale->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick),
+                 QList<double>({0, 20, 40, 60, 80, 100}));
         QVERIFY(alike(scale, plot->axisWidget(QwtPlot::yRight)));
         window->close(), init(); // a restart
         QFile::remove(catalogue.folder() + "vortel.ini");

@@ -36,6 +36,7 @@ private slots:
             << "," << QVariant("1 0 1:a|b 4:c") << QChar(0xFEFF) + QString("a,b\r\n\r\n\nc");
         QTest::newRow("field over lines")
             << "," << QVariant("1 0 1:x\ny|z 3:w") << "\"x\ny\",z\nw\n";
+        QTest::newRow("quote closed at the end") << "," << QVariant("1 0 1:a|b") << "a,\"b\"";
         QTest::newRow("unclosed quote") << "," << QVariant("0 2 1:a") << "a\n\"b,c\nd";
     }
     void roundTrip()
