@@ -137,10 +137,9 @@ private:
 
     FanPlotRenderer* renderer = nullptr;
 
-    // The sides of the curves' axes: airflow, pressure at 20 °C, power.
-    const int xAxis = xBottom;
-    const int pAxis = yLeft;
-    const int nAxis = yRight;
+    const int xAxis = PlotAxis::flowSide;
+    const int pAxis = PlotAxis::pressureSide;
+    const int nAxis = PlotAxis::powerSide;
 
     QLocale numberLocale;
 

@@ -2,6 +2,7 @@
 
 #include "FanCalculator.h"
 #include "OperatingPoint.h"
+#include "PlotAxis.h"
 #include "PlotScales.h"
 
 #include <QLocale>
@@ -19,10 +20,6 @@
 #include <cmath>
 
 namespace {
-
-// Qwt's default axes, on which every item is drawn.
-const int xAxis = QwtPlot::xBottom;
-const int pressureAxis = QwtPlot::yLeft;
 
 // Enough for a smooth parabola across any canvas.
 const int systemSamples = 100;
@@ -47,7 +44,7 @@ OperatingPointItems::OperatingPointItems(QwtPlot* plot) : plot(plot) {}
 
 void OperatingPointItems::attachSystem(const QPointF& duty, bool logarithmic)
 {
-    const QwtScaleDiv& div = plot->axisScaleDiv(xAxis);
+    const QwtScaleDiv& div = plot->axisScaleDiv(PlotAxis::flowSide);
     const double lo = div.lowerBound();
     const double hi = div.upperBound();
     QVector<QPointF> points;
@@ -72,8 +69,8 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
     if (!(duty.x() > 0.0 && duty.y() > 0.0 && std::isfinite(duty.x()) && std::isfinite(duty.y())))
         return;
     attachSystem(duty, logarithmic);
-    const QwtScaleMap pressureMap = plot->canvasMap(pressureAxis);
-    const QwtScaleMap flowMap = plot->canvasMap(xAxis);
+    const QwtScaleMap pressureMap = plot->canvasMap(PlotAxis::pressureSide);
+    const QwtScaleMap flowMap = plot->canvasMap(PlotAxis::flowSide);
     const QRectF canvas(QPointF(0, 0), plot->canvas()->size());
     QVector<OperatingPoint> points;
     // Labels keep clear of every point's symbol and of the working point's label.
@@ -84,10 +81,11 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         points.append(OperatingPoint::solve(fan, duty.x(), duty.y()));
         const QPointF at(flowMap.transform(points.last().q),
                          pressureMap.transform(points.last().p));
+        if (!points.last().found)
+            continue;
         QRectF symbol(at, QSizeF(symbolSize, symbolSize));
         symbol.moveCenter(at);
-        if (points.last().found)
-            taken.append(symbol);
+        taken.append(symbol);
     }
     for (int i = 0; i < fans.size(); ++i) {
         const OperatingPoint& point = points.at(i);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <qwt_plot.h>
+
 // One shown axis of the fan plot: a plot side (a QwtPlot::Axis value) and its index on that side,
 // counted from the canvas outwards.
 struct PlotAxisId
@@ -22,4 +24,10 @@ enum Number : int {
     Power,       // kW at 20 °C, the power curves' y axis
     Count
 };
+
+// The plot sides of the curves' airflow, pressure at 20 °C and power. The first two are Qwt's
+// default axes, which the working point's and operating points' items take without being told.
+constexpr int flowSide = QwtPlot::xBottom;
+constexpr int pressureSide = QwtPlot::yLeft;
+constexpr int powerSide = QwtPlot::yRight;
 } // namespace PlotAxis

@@ -1,5 +1,6 @@
 #include "WorkingPoint.h"
 
+#include "PlotAxis.h"
 #include "PlotScales.h"
 
 #include <QCoreApplication>
@@ -15,10 +16,6 @@
 #include <qwt_text.h>
 
 namespace {
-
-// Qwt's default axes, on which every item of the point is drawn.
-const int xAxis = QwtPlot::xBottom;
-const int pressureAxis = QwtPlot::yLeft;
 
 // Between the point and its label, in pixels.
 const int labelSpacing = 10;
@@ -41,8 +38,8 @@ QRectF WorkingPoint::labelRect() const
     // Right of and above the point by the label's spacing and half a pixel of its missing pen.
     const double offset = labelSpacing + 0.5;
     const QSizeF size = pointLabel->label().textSize(plot->canvas()->font());
-    const QPointF at(plot->canvasMap(xAxis).transform(workPoint.x()),
-                     plot->canvasMap(pressureAxis).transform(workPoint.y()));
+    const QPointF at(plot->canvasMap(PlotAxis::flowSide).transform(workPoint.x()),
+                     plot->canvasMap(PlotAxis::pressureSide).transform(workPoint.y()));
     return QRectF(QPointF(at.x() + offset, at.y() - offset - size.height()), size);
 }
 
@@ -83,12 +80,12 @@ void WorkingPoint::attach(bool logarithmic)
         return curve;
     };
     if (PlotScales::isDrawable(y, logarithmic)) {
-        const QwtScaleDiv& div = plot->axisScaleDiv(xAxis);
+        const QwtScaleDiv& div = plot->axisScaleDiv(PlotAxis::flowSide);
         const PlotScales::Range span = PlotScales::beyondScale(div.lowerBound(), div.upperBound());
         horizontalLine = line(QPointF(span.lo, y), QPointF(span.hi, y));
     }
     if (PlotScales::isDrawable(x, logarithmic)) {
-        const QwtScaleDiv& div = plot->axisScaleDiv(pressureAxis);
+        const QwtScaleDiv& div = plot->axisScaleDiv(PlotAxis::pressureSide);
         const PlotScales::Range span = PlotScales::beyondScale(div.lowerBound(), div.upperBound());
         verticalLine = line(QPointF(x, span.lo), QPointF(x, span.hi));
     }
@@ -115,8 +112,8 @@ void WorkingPoint::forget()
 void WorkingPoint::moveTo(const QPoint& pos, bool logarithmic)
 {
     hide();
-    const double y = plot->invTransform(pressureAxis, pos.y());
-    const double x = plot->invTransform(xAxis, pos.x());
+    const double y = plot->invTransform(PlotAxis::pressureSide, pos.y());
+    const double x = plot->invTransform(PlotAxis::flowSide, pos.x());
     set(QPointF(x, y));
     attach(logarithmic);
     plot->replot();
