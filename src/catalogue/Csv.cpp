@@ -120,13 +120,13 @@ QByteArray Csv::encoded(const QString& text)
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
-bool Csv::writeFile(const QString& fileName, const QString& text, QString* error)
+bool Csv::writeFile(const QString& fileName, const QString& text, QString& error)
 {
     QSaveFile file(fileName);
     const QByteArray bytes = encoded(text);
     const bool written =
         file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!written && error)
-        *error = fileName + QLatin1String(": ") + file.errorString();
+    if (!written)
+        error = fileName + QLatin1String(": ") + file.errorString();
     return written;
 }

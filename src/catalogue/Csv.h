@@ -43,7 +43,7 @@ public:
     static QByteArray encoded(const QString& text);
     // Writes the text encoded so, through a temporary file beside the target, so a failure
     // leaves the old file or none. The error, if any, names the file.
-    static bool writeFile(const QString& fileName, const QString& text, QString* error = nullptr);
+    static bool writeFile(const QString& fileName, const QString& text, QString& error);
 
 private:
     QChar separator;

@@ -97,7 +97,7 @@ QString Exporter::askFileName(const QString& title, const QString& name, const Q
 bool Exporter::writeCsv(const QString& fileName, const QString& text)
 {
     QString error;
-    const bool written = Csv::writeFile(fileName, text, &error);
+    const bool written = Csv::writeFile(fileName, text, error);
     return done(written, error);
 }
 

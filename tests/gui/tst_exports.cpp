@@ -3,9 +3,6 @@
 #include "FanPlot.h"
 #include "TestSupport.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 using L = QStringList;
 
 // What the window writes into files, read back: the plot as image, drawing and PDF, the curves,

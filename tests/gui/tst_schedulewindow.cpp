@@ -4,9 +4,6 @@
 #include "ScheduleResultModel.h"
 #include "TestSupport.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 using L = QStringList;
 
 // The schedule selection in the window: opened through the File menu, shown ranked and sortable,

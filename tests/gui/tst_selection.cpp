@@ -4,9 +4,6 @@
 #include "MatchingWidget.h"
 #include "TestSupport.h"
 
-#include <QtTest>
-#include <QtWidgets>
-
 #include <qwt_plot_curve.h>
 
 enum { Diameter, Speed, Power, Material, Nominal, Temperature };
@@ -131,13 +128,6 @@ private slots:
         // Airflow (row 0) off: its value, ± and deviation with it. 100 Pa ± 15 % is [85, 115]:
         // fan 8 (100-250 Pa) alone.
         QCOMPARE(QPoint(box->pDeviationValue(), box->qDeviationValue()), QPoint(15, 15));
-        // The fan types and the button beside both rows; values and deviations take spare width.
-        QVERIFY(at(1, 4) == box->findChild<QGroupBox*>() && at(1, 5) == box->btMatch() &&
-                at(0, 2)->property("text") == "±" && at(1, 2)->property("text") == "±" &&
-                qobject_cast<QCheckBox*>(at(1, 0)));
-        const auto* grid = static_cast<QGridLayout*>(box->layout());
-        QCOMPARE(QVector<int>({grid->columnStretch(1), grid->columnStretch(3)}),
-                 QVector<int>({1, 1}));
         QTest::keyClick(at(0, 0), Qt::Key_Space);
         QVERIFY(!at(0, 1)->isEnabled() && !at(0, 2)->isEnabled() && !at(0, 3)->isEnabled() &&
                 at(1, 1)->isEnabled() && at(1, 3)->isEnabled());

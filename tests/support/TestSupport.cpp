@@ -3,24 +3,12 @@
 #include "CatalogueQueries.h"
 #include "ClickableLabel.h"
 
-#include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDesktopServices>
-#include <QFile>
-#include <QMenuBar>
-#include <QMessageBox>
-#include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTableView>
-#include <QtTest>
 
 #include <cstdio>
 #include <fcntl.h>
 #include <unistd.h>
-
-TestCatalogue::TestCatalogue() = default;
 
 bool TestCatalogue::build(const QString& contentSql)
 {

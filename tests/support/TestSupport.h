@@ -2,17 +2,14 @@
 
 #include "MainWindowProbe.h"
 
-#include <QObject>
-#include <QStringList>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QUrl>
+// The test toolkit and the widgets, which every test that drives the program needs.
+#include <QtTest>
+#include <QtWidgets>
 
 // A program folder in a temporary directory with a catalogue built from SQL.
 class TestCatalogue
 {
 public:
-    TestCatalogue();
     // The folder with a trailing "/", as the program passes it to its window.
     QString folder() const { return dir.path() + QLatin1Char('/'); }
     QString catalogueFile() const { return folder() + QStringLiteral("fans.dat"); }

@@ -3,8 +3,6 @@
 #include "OptionsDialog.h"
 #include "TestSupport.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <qwt_scale_div.h>
 
 #include <unistd.h>

@@ -2,7 +2,6 @@
 #include "TestSupport.h"
 
 #include <QProcess>
-#include <QtTest>
 
 namespace {
 

@@ -4,8 +4,6 @@
 #include "MatchingWidget.h"
 #include "TestSupport.h"
 
-#include <QtTest>
-#include <QtWidgets>
 #include <qwt_plot_canvas.h>
 
 // A long session of random user actions on the real window. After each one the plot, the

@@ -1,17 +1,69 @@
 #include "Csv.h"
 #include "DutySchedule.h"
-#include "ScheduleSelection.h"
-#include "TestSupport.h"
 
-#include <QSqlDatabase>
 #include <QtTest>
 
-// A schedule file's text read into duties, or refused with the line and the reason.
+#include <cmath>
+
+using L = QStringList;
+
+// Comma-separated text as spreadsheets read it, in both conventions, written and read back; a
+// schedule file's text read into duties, or refused with the line and the reason.
 class TestSchedule : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // Fields (a list) make a line, read back whole; a number is written to six significant
+    // digits (12500.4|375, 123457|0.8 without an exponent) and read back; a text (with the
+    // expected read: whether whole, the bad line, then line:field|field, space apart) is read.
+    void roundTrip_data()
+    {
+        QTest::addColumn<QString>("delimiter");
+        QTest::addColumn<QVariant>("input");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("empty last") << "," << QVariant(L{"a b", ""}) << "a b,\r\n";
+        QTest::newRow("quote") << "," << QVariant(L{"12\" fan"}) << "\"12\"\" fan\"\r\n";
+        QTest::newRow("delimiter, Cyrillic")
+            << ";" << QVariant(L{"ВР 80;5", "x,y"}) << "\"ВР 80;5\";x,y\r\n";
+        QTest::newRow("line break") << "," << QVariant(L{"a\r\nb", "c"}) << "\"a\r\nb\",c\r\n";
+        QTest::newRow("point") << "," << QVariant(12500.4375) << "12500.4";
+        QTest::newRow("decimal comma") << ";" << QVariant(12500.4375) << "12500,4";
+        QTest::newRow("millions") << "," << QVariant(1234567.8) << "1234570";
+        QTest::newRow("small") << ";" << QVariant(-0.000123456) << "-0,000123456";
+        QTest::newRow("no number") << "," << QVariant(double(INFINITY)) << "";
+        // Built from QChar: a UTF-8 literal's leading mark is dropped on the way to a QString.
+        QTest::newRow("mark, empty lines")
+            << "," << QVariant("1 0 1:a|b 4:c") << QChar(0xFEFF) + QString("a,b\r\n\r\n\nc");
+        QTest::newRow("field over lines")
+            << "," << QVariant("1 0 1:x\ny|z 3:w") << "\"x\ny\",z\nw\n";
+        QTest::newRow("quote closed at the end") << "," << QVariant("1 0 1:a|b") << "a,\"b\"";
+        QTest::newRow("unclosed quote") << "," << QVariant("0 2 1:a") << "a\n\"b,c\nd";
+    }
+    void roundTrip()
+    {
+        QFETCH(QString, delimiter);
+        QFETCH(QVariant, input);
+        QFETCH(QString, text);
+        const Csv csv(delimiter.at(0));
+        if (input.userType() == QMetaType::Double) {
+            QCOMPARE(csv.number(input.toDouble()), text);
+            QCOMPARE(csv.number(csv.toNumber(text)), text);
+            return;
+        }
+        QVector<Csv::Record> records;
+        int badLine = 0;
+        QStringList seen{QString::number(csv.parse(text, records, &badLine)),
+                         QString::number(badLine)};
+        for (const Csv::Record& record : qAsConst(records))
+            seen << QString::number(record.line) + ':' + record.fields.join('|');
+        if (input.userType() == QMetaType::QString)
+            QCOMPARE(seen.join(' '), input.toString());
+        else
+            QCOMPARE(csv.line(input.toStringList()) + seen.join(' '),
+                     text + "1 0 1:" + input.toStringList().join('|'));
+    }
+
     void read_data()
     {
         QTest::addColumn<QString>("text");
@@ -58,96 +110,6 @@ private slots:
             seen << QString::number(d.line) + ':' + d.name +
                         QString("|%1|%2|%3|%4").arg(d.q).arg(d.p).arg(d.t).arg(d.hours);
         QTEST(ok ? seen.join(' ') : QString::number(error.line) + ':' + error.message, "result");
-    }
-
-    // The schedule and catalogue the command's test works by hand, with the default tolerance
-    // 0.1: П1 is (1800π², 48π²); fans 1 to 3 at 600 rev/min have Q = 9000π²·phi over phi 0.05 to
-    // 0.4 and pass the airflow bound. Fan 4 at 720 rev/min (Q = 10800π²·phi, P = 86.4π²·psi)
-    // passes it too, but where its airflow is accepted, phi 1/6 to 0.1833, psi = 1 − 5·phi² is at
-    // least 0.832: 71.9π² Pa, above the system's 48π²·1.1² = 58.1π². ДУ at 400 °C pairs with fan
-    // 2 alone and passes both; "none" (10 m³/h) misses all four fans' airflows.
-    void boundCounts()
-    {
-        TestCatalogue catalogue;
-        QVERIFY(catalogue.build(QString::fromUtf8(
-            fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule_catalogue.sql"))));
-        DutySchedule::Schedule schedule;
-        DutySchedule::Error error;
-        QVERIFY(DutySchedule::read(
-            QString::fromUtf8(fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule.csv")), schedule,
-            error));
-        ScheduleSelection selection;
-        QCOMPARE(load(selection, catalogue.catalogueFile()), QString());
-        ScheduleSelection::Counts counts;
-        QVector<ScheduleSelection::Row> rows = selection.select(schedule.duties, 3, 0.1, &counts);
-        QCOMPARE(QVector<qint64>({counts.pairs, counts.bounded, counts.pressureBounded}),
-                 QVector<qint64>({9, 4, 1}));
-        rows[0].point.stable = false; // written 0, as a stable one 1
-        QCOMPARE(selection.fields(rows[0], schedule.duties, Csv(',')).at(14) +
-                     selection.fields(rows[1], schedule.duties, Csv(',')).at(14),
-                 "01");
-    }
-
-    // On the demo catalogue, duties near its fans' curves, hot and cold: the ranking is what
-    // solving every fan rated hot enough gives, so the bounds never drop a fan that qualifies.
-    void boundsDropNoFan()
-    {
-        ScheduleSelection selection;
-        QCOMPARE(load(selection, VORTEL_PROGRAM_DIR "fans.dat"), QString());
-        const auto& fans = selection.fans();
-        QVERIFY(fans.size() > 1000);
-        QVector<DutySchedule::Duty> duties;
-        for (int i = 0; i < 300; ++i) {
-            const FanCalculator& fan = fans.at(i * 37 % fans.size()).formulas;
-            const double phi =
-                fan.get_phi_min() + (i % 11) / 10.0 * (fan.get_phi_max() - fan.get_phi_min());
-            const double t = i % 3 ? 20.0 : fan.get_temperature();
-            duties.append(
-                {"", fan.Q(phi) * (0.85 + i % 5 * 0.05),
-                 fan.P(phi) * (fan.get_temperature() + 273.0) / (t + 273.0) * (0.8 + i % 7 * 0.05),
-                 t, 0.0, 0});
-        }
-        const double tolerance = 0.15;
-        const QVector<ScheduleSelection::Row> rows = selection.select(duties, 4, tolerance);
-        QStringList seen, expected;
-        for (const ScheduleSelection::Row& row : rows)
-            seen << QStringLiteral("%1:%2").arg(row.duty).arg(
-                row.fan < 0 ? 0 : fans.at(row.fan).formulas.get_Id());
-        int met = 0;
-        for (int d = 0; d < duties.size(); ++d) {
-            const DutySchedule::Duty& duty = duties.at(d);
-            QVector<QPair<double, int>> ranked;
-            for (const ScheduleSelection::Fan& fan : fans) {
-                const OperatingPoint point =
-                    OperatingPoint::solve(fan.formulas, duty.q, duty.p, duty.t);
-                if (fan.formulas.get_temperature() >= duty.t && point.found && point.q >= duty.q &&
-                    point.q <= duty.q * (1 + tolerance) && point.n <= fan.formulas.get_power())
-                    ranked.append({point.n, fan.formulas.get_Id()});
-            }
-            std::sort(ranked.begin(), ranked.end());
-            met += !ranked.isEmpty();
-            ranked.resize(std::min(4, std::max(1, ranked.size()))); // none: fan 0
-            for (const auto& fan : qAsConst(ranked))
-                expected << QStringLiteral("%1:%2").arg(d).arg(fan.second);
-        }
-        // Most duties are met, so the bounds had fans to wrongly drop.
-        QVERIFY2(met > 200, qPrintable(QString::number(met)));
-        QCOMPARE(seen, expected);
-    }
-
-private:
-    // The fans of a catalogue file, through a connection of their own; the error, if any.
-    static QString load(ScheduleSelection& selection, const QString& file)
-    {
-        QString error = "not opened";
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", file);
-            db.setDatabaseName(file);
-            if (db.open() && selection.load(db, error))
-                error.clear();
-        }
-        QSqlDatabase::removeDatabase(file);
-        return error;
     }
 };
 
