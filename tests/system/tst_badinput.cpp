@@ -31,7 +31,6 @@ private slots:
         row("absent", {"Database file fans.dat is absent."}, "absent");
         row("empty", tree, "bytes:");
         row("not SQLite", tree, "bytes:This is not a catalogue at all, just some words.");
-        row("SQLite header only", tree, "bytes:SQLite format 3");
         row("truncated in the middle", tree, "half");
         row("no classes table", tree, "DROP TABLE classes;");
         row("no engines table", {cmp, table}, "DROP TABLE engines;");

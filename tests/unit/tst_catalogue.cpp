@@ -151,9 +151,6 @@ private slots:
         QTest::addColumn<QString>("fan"); // id, D, temperature, motor speed, material, class, label
         QTest::newRow("fan 4") << QVariantList()
                                << "4 0.4 20 1500 О Схема 5 ВР80-75-4-1.05Dn (0.75/1400) Ncons";
-        QTest::newRow("text cells")
-            << QVariantList{FanId, "12", FanDiameter, "6.3", FanRev, "960"}
-            << "12 0.63 20 1500 О Схема 5 ВР80-75-6.3-1.05Dn (0.75/960) Ncons";
         QTest::newRow("NULL cells") << QVariantList{FanModel, {}, FanPower, {}, FanTemperature, {}}
                                     << "4 0.4 0 1500 О Схема 5 -4-1.05Dn (0/1400) Ncons";
     }

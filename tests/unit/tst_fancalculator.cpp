@@ -108,13 +108,6 @@ private slots:
         // 0.2·0.35 = 0.92.
         const auto [low, high] = fan.psi_v_bounds(0.0, 0.35);
         QCOMPARE(numbers({low, high}), "0.605 0.92");
-        // A model not computed holds as many zero samples as asked for, and zero extremes.
-        const FanCalculator idle("M", {}, input.psi, input.lambda, 0.5, 0.6, 0.5, 1500, 5.5, 20,
-                                 1.0, 1500, 1450.0, 0.1, 0.35, 7, false, 2);
-        QCOMPARE((idle.get_Q_values() + idle.get_P_values() + idle.get_Ncons_values() +
-                  QVector<double>{idle.get_Q_min(), idle.get_Q_max(), idle.get_P_min(),
-                                  idle.get_P_max(), idle.get_Ncons_min(), idle.get_Ncons_max()}),
-                 QVector<double>(12, 0.0));
 
         // The motor's limit, on the default fan with its dynamic pressure.
         const FanCalculator radial = FanInput().make();

@@ -130,9 +130,7 @@ private slots:
         QTest::addColumn<bool>("red");
         using namespace DutyColumns;
         QTest::newRow("Q to whole m³/h") << int(Q) << 20 << QVariant(12500.0) << false;
-        QTest::newRow("P to whole Pa") << int(P) << 20 << QVariant(800.0) << false;
         QTest::newRow("N to watts") << int(N) << 20 << QVariant(3.142) << false;
-        QTest::newRow("efficiency to tenths") << int(Efficiency) << 20 << QVariant(72.3) << false;
         QTest::newRow("load over 100 %") << int(MotorLoad) << 20 << QVariant(100.1) << true;
         QTest::newRow("unstable") << int(Stable) << 20 << QVariant(0.0) << true;
         QTest::newRow("rated, cold fan") << int(NRated) << 20 << QVariant() << false;
