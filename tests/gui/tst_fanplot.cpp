@@ -25,14 +25,6 @@ static FanCalculator fan(int id, int temperature = 20, int rev = 1500, double bc
                          temperature, 1.0, 1500, 1450.0, 0.1, 0.35, id, true, 32);
 }
 
-static QString numbers(const QList<double>& values)
-{
-    QStringList texts;
-    for (const double value : values)
-        texts << QString::number(value, 'g', 6);
-    return texts.join(' ');
-}
-
 // Per item: a curve's colour, "--" if dashed, first and last points; a marker's symbol colour or
 // label, label background, point and spacing.
 static QStringList items(const FanPlot& plot, int rtti)

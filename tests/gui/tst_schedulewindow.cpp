@@ -133,9 +133,7 @@ private slots:
     void refused()
     {
         const QString file = dir.filePath("bad.csv");
-        QFile bad(file);
-        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("name,q,p\nA,1,2\nB,3\n") > 0);
-        bad.close();
+        QVERIFY(writeBytes(file, "name,q,p\nA,1,2\nB,3\n"));
         BoxCloser boxes;
         QVERIFY(!window->openSchedule(file));
         QCOMPARE(boxes.texts,

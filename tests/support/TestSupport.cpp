@@ -147,6 +147,21 @@ StderrCapture::~StderrCapture()
     text();
 }
 
+QString numbers(const QList<double>& values, int digits)
+{
+    QStringList texts;
+    for (const double value : values)
+        texts << QString::number(value, 'g', digits);
+    return texts.join(' ');
+}
+
+bool writeBytes(const QString& fileName, const QByteArray& bytes)
+{
+    QFile file(fileName);
+    return QDir().mkpath(QFileInfo(file).path()) && file.open(QIODevice::WriteOnly) &&
+           file.write(bytes) == bytes.size();
+}
+
 QByteArray fileBytes(const QString& fileName)
 {
     QFile file(fileName);

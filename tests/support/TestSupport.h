@@ -70,6 +70,10 @@ private:
 };
 
 QByteArray fileBytes(const QString& fileName);
+// Numbers as texts to `digits` significant digits, a blank apart.
+QString numbers(const QList<double>& values, int digits = 6);
+// Writes a whole file, making its folders; false on any failure.
+bool writeBytes(const QString& fileName, const QByteArray& bytes);
 
 class QAction;
 

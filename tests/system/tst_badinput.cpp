@@ -99,17 +99,13 @@ private slots:
         QFETCH(QStringList, expected);
         TestCatalogue catalogue;
         const QString file = catalogue.catalogueFile(), folder = catalogue.folder();
-        const auto write = [](const QString& name, const QByteArray& bytes) {
-            QFile out(name);
-            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-        };
         // The small catalogue without the schema's constraints, then the change.
         QString all = TestCatalogue::smallContent();
         const QString relax = "ALTER TABLE %1 RENAME TO t; CREATE TABLE %1 AS SELECT * FROM t;";
         for (const char* table : {"fans", "classes", "engines", "materials", "models"})
             all += relax.arg(table) + "DROP TABLE t;\n";
         if (sql.startsWith("bytes:"))
-            QVERIFY(write(file, sql.mid(6).toUtf8()));
+            QVERIFY(writeBytes(file, sql.mid(6).toUtf8()));
         else if (sql == "half")
             QVERIFY(QFile::copy(VORTEL_PROGRAM_DIR "fans.dat", file) &&
                     QFile::resize(file, QFileInfo(file).size() / 2));
@@ -117,7 +113,7 @@ private slots:
             QVERIFY(catalogue.build(all + sql));
         const bool readOnly = ini == "read-only";
         const QString settings = folder + "vortel.ini";
-        QVERIFY(ini.isNull() || readOnly || write(settings, ini));
+        QVERIFY(ini.isNull() || readOnly || writeBytes(settings, ini));
         QVERIFY(!readOnly || geteuid() != 0 || QDir().mkdir(settings));
         QVERIFY(!readOnly || QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         QProcess writer;

@@ -85,16 +85,12 @@ private slots:
         QFETCH(QStringList, output);
         QTemporaryDir dir;
         const QString program = dir.filePath("vortel"), file = dir.filePath("s.csv");
-        const auto write = [](const QString& name, const QByteArray& bytes) {
-            QFile out(name);
-            return out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size();
-        };
         QVERIFY(QFile::copy(VORTEL_PROGRAM_DIR "vortel", program));
         if (catalogueBytes.isEmpty())
             QVERIFY(QFile::copy(folder.catalogueFile(), dir.filePath("fans.dat")));
         else if (catalogueBytes != "-")
-            QVERIFY(write(dir.filePath("fans.dat"), catalogueBytes));
-        QVERIFY(content.isNull() || write(file, content));
+            QVERIFY(writeBytes(dir.filePath("fans.dat"), catalogueBytes));
+        QVERIFY(content.isNull() || writeBytes(file, content));
         // From another working directory, with no display and no platform chosen (above).
         QProcess process;
         process.setWorkingDirectory(workingDir.path());

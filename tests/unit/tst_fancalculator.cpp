@@ -1,7 +1,6 @@
 #include "EfficiencyCurves.h"
 #include "FanCalculator.h"
-
-#include <QtTest>
+#include "TestSupport.h"
 
 namespace {
 
@@ -19,14 +18,6 @@ struct FanInput
                              1500, 1450.0, 0.1, 0.35, 7, true, steps);
     }
 };
-
-QString numbers(const QList<double>& values)
-{
-    QStringList texts;
-    for (const double value : values)
-        texts << QString::number(value, 'g', 7);
-    return texts.join(' ');
-}
 
 } // namespace
 
@@ -78,8 +69,9 @@ private slots:
                            fan.get_Ncons_label_left(), fan.get_psi_s_eq(), fan.get_lambda_eq()})
                   .join('|'),
               "labels");
-        QTEST(numbers({fan.Q(0.2), fan.P(0.2), fan.N(0.2), fan.Ncons(0.2), fan.phi_Q(fan.Q(0.2))}),
-              "values");
+        QTEST(
+            numbers({fan.Q(0.2), fan.P(0.2), fan.N(0.2), fan.Ncons(0.2), fan.phi_Q(fan.Q(0.2))}, 7),
+            "values");
     }
 
     void samplesAndMotorLimit()
@@ -101,13 +93,14 @@ private slots:
                      fan.get_Ncons_values().last(), input.make(2).get_Q_max(), single.get_Q_min(),
                      single.get_Q_max(), double(input.make(0).get_Q_values().size()),
                      EfficiencyCurves::samples(input.make(2)).last().y(),
-                     EfficiencyCurves::samples(single).last().y()}),
+                     EfficiencyCurves::samples(single).last().y()},
+                    7),
             QString("2775.826 9715.392 4163.739 624.5609 786.4841 0.78479 1.275284 "
                     "1.275284 9715.392 2775.826 2775.826 0 132.1678 77.27273"));
         // From phi 0 to 0.35 each term lies between its ends: 0.85 − 2·0.35² = 0.605 to 0.85 +
         // 0.2·0.35 = 0.92.
         const auto [low, high] = fan.psi_v_bounds(0.0, 0.35);
-        QCOMPARE(numbers({low, high}), "0.605 0.92");
+        QCOMPARE(numbers({low, high}, 7), "0.605 0.92");
 
         // The motor's limit, on the default fan with its dynamic pressure.
         const FanCalculator radial = FanInput().make();
