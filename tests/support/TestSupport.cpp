@@ -132,14 +132,13 @@ StderrCapture::StderrCapture()
 
 QByteArray StderrCapture::text()
 {
-    if (!finished) {
+    if (savedFd >= 0) {
         std::fflush(stderr);
         dup2(savedFd, STDERR_FILENO);
         ::close(savedFd);
-        finished = true;
-        captured = fileBytes(dir.path() + QStringLiteral("/stderr"));
+        savedFd = -1;
     }
-    return captured;
+    return fileBytes(dir.path() + QStringLiteral("/stderr"));
 }
 
 StderrCapture::~StderrCapture()

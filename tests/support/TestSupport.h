@@ -54,19 +54,19 @@ private:
     const QStringList schemes;
 };
 
-// Redirects the process's standard error into a file for the lifetime of the object.
+// Redirects the process's standard error into a file while the object lives, or until its text
+// is read.
 class StderrCapture
 {
 public:
     StderrCapture();
     ~StderrCapture();
+    // What was written so far; the first call ends the capture.
     QByteArray text();
 
 private:
     QTemporaryDir dir;
     int savedFd = -1;
-    bool finished = false;
-    QByteArray captured;
 };
 
 QByteArray fileBytes(const QString& fileName);
