@@ -1,11 +1,7 @@
+#include "TestSupport.h"
 #include "ToolkitTranslation.h"
 
-#include <QProcess>
-#include <QRegularExpression>
-#include <QTemporaryDir>
 #include <QtPrintSupport>
-#include <QtTest>
-#include <QtWidgets>
 
 // Every text the sources hand to tr() or translate() has a Russian translation: a text moved to
 // another context, or a new one, would otherwise show in English without a word.
@@ -26,9 +22,7 @@ private slots:
             QStringLiteral(VORTEL_LUPDATE),
             {"-silent", "-locations", "none", "-no-obsolete", VORTEL_SOURCE_DIR "/src", "-ts", ts});
         QVERIFY(lupdate.waitForFinished(60000) && lupdate.exitCode() == 0);
-        QFile file(ts);
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(file.readAll());
+        const QString text = QString::fromUtf8(fileBytes(ts));
         QVERIFY(text.count(QStringLiteral("<message")) > 100);
         QStringList missing;
         for (const QString& message : text.split(QStringLiteral("<message")))
