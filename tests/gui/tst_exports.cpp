@@ -171,16 +171,12 @@ private slots:
                 cells << model->index(row, c).data().toString();
             return cells;
         };
-        // The duty columns' titles above, row numbers beside.
+        // The duty columns' titles.
         QCOMPARE(
             model->headerData(ScheduleResultModel::DutyFirst, Qt::Horizontal).toString() +
                 model->headerData(ScheduleResultModel::DutyFirst + DutyColumns::N, Qt::Horizontal)
                     .toString(),
             QString("Q at duty, m³/hN at duty, kW"));
-        QCOMPARE(model->headerData(1, Qt::Vertical).toString(), QString("2"));
-        QCOMPARE(QVariantList({model->headerData(0, Qt::Horizontal, Qt::ToolTipRole),
-                               model->headerData(-1, Qt::Horizontal)}),
-                 QVariantList({QVariant(), 0})); // no title
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(view->horizontalHeader()->sortIndicatorSection(), -1); // no column sorted yet
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));

@@ -470,6 +470,8 @@ private slots:
         auto* dialog = new OptionsDialog(window.get(), &settings, window.get());
         auto* plot = window->findChild<FanPlot*>();
         const int height = dialog->height();
+        dialog->show();
+        QVERIFY(!overlapping(*dialog));
         QString redrawn;
         for (const QString& action : entry.split(' ')) {
             (new QwtPlotMarker)->attach(plot);

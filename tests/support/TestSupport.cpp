@@ -67,6 +67,18 @@ void leaveStartPage(MainWindow& window, int picture)
     QTest::mouseClick(window.findChildren<ClickableLabel*>().value(picture), Qt::LeftButton);
 }
 
+bool overlapping(const QWidget& parent)
+{
+    QRegion taken;
+    for (const QWidget* child :
+         parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child->isVisibleTo(&parent) && taken.intersects(child->geometry()))
+            return true;
+        taken += child->isVisibleTo(&parent) ? child->geometry() : QRect();
+    }
+    return false;
+}
+
 QAction* menuAction(const MainWindow& window, const QString& text)
 {
     for (QAction* menu : window.menuBar()->actions()) {
@@ -92,19 +104,12 @@ void BoxCloser::poll()
     texts.append(box->text());
     if (tickCheckBox && box->checkBox())
         box->checkBox()->setChecked(true);
-    if (press == QLatin1String("Escape")) {
-        QTest::keyClick(box, Qt::Key_Escape);
-        return;
-    }
-    QAbstractButton* button = box->buttons().value(0);
-    for (QAbstractButton* candidate : box->buttons()) {
-        if (candidate->text() == press)
-            button = candidate;
-    }
-    if (button)
-        button->click();
-    else
-        box->done(0);
+    if (press == QLatin1String("Escape"))
+        return QTest::keyClick(box, Qt::Key_Escape);
+    for (QAbstractButton* button : box->buttons())
+        if (press.isEmpty() || button->text() == press)
+            return button->click();
+    box->done(0);
 }
 
 OpenedUrls::OpenedUrls(const QStringList& schemes, bool refuse) : schemes(schemes)

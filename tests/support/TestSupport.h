@@ -31,7 +31,8 @@ public:
     QStringList texts;
     // Ticks the check box of a box before closing it, when there is one.
     bool tickCheckBox = false;
-    // The button to press by its text; the first button when empty, Escape when "Escape".
+    // The button to press by its text; the first button when empty, Escape when "Escape"; with
+    // no such button the box is closed without one.
     QString press;
 
 private:
@@ -82,6 +83,10 @@ class QAction;
 QList<int> tableIds(const MainWindow& window);
 void leaveStartPage(MainWindow& window, int picture);
 QAction* menuAction(const MainWindow& window, const QString& text);
+
+// Whether any two shown widgets directly inside `parent` overlap, as one left out of its layout
+// does.
+bool overlapping(const QWidget& parent);
 
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.
 QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition);

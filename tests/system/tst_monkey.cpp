@@ -67,9 +67,9 @@ private slots:
                                                                       : Qt::Checked);
         };
         const auto search = [&] {
-            static const QStringList typed{"вкр",         "ВКР-4",   "вр80-75-4",   "ВКОП(Ф)-4",
-                                           "4",           "6,3",     "ВКР-4Ж сх 1", "999",
-                                           "во 06-300 к", "ВР 80-75"};
+            static const QStringList typed =
+                QString("вкр|ВКР-4|вр80-75-4|ВКОП(Ф)-4|4|6,3|ВКР-4Ж сх 1|999|во 06-300 к|ВР 80-75")
+                    .split('|');
             QString text = typed.value(pick(typed.size() + 2));
             const QString junk = QStringLiteral("'\"%_\\;-(), .=0123456789абвЖСХ\tx");
             for (int i = pick(4) ? 0 : pick(12); i > 0; --i)
