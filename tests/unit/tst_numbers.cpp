@@ -242,45 +242,33 @@ private slots:
     }
 
     // What the fan table and the comparison show of a point: rounded numbers, the rated
-    // temperature's rows only for a hot fan, red past a full motor or left of the peak.
-    void dutyColumns_data()
-    {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<int>("rated");
-        QTest::addColumn<QVariant>("shown");
-        QTest::addColumn<bool>("red");
-        using namespace DutyColumns;
-        QTest::newRow("Q to whole m³/h") << int(Q) << 20 << QVariant(12500.0) << false;
-        QTest::newRow("N to watts") << int(N) << 20 << QVariant(3.142) << false;
-        QTest::newRow("load over 100 %") << int(MotorLoad) << 20 << QVariant(100.1) << true;
-        QTest::newRow("unstable") << int(Stable) << 20 << QVariant(0.0) << true;
-        QTest::newRow("rated, cold fan") << int(NRated) << 20 << QVariant() << false;
-        QTest::newRow("rated N") << int(NRated) << 300 << QVariant(2.0) << false;
-        QTest::newRow("rated load") << int(MotorLoadRated) << 300 << QVariant(99.9) << false;
-        QTest::newRow("past the columns") << int(RatedCount) << 300 << QVariant() << false;
-    }
-
+    // temperature's rows only for a hot fan, red past a full motor or left of the peak; nothing of
+    // no point, and no loads for a motor of unknown power.
     void dutyColumns()
     {
         using namespace DutyColumns;
-        QFETCH(int, column);
-        QFETCH(int, rated);
-        QFETCH(QVariant, shown);
-        QVERIFY(!value(OperatingPoint(), column, rated).isValid());
         // found, stable, loadKnown, phi, q, p, n, efficiency, motorLoad, n20, load at 20 °C,
         // nRated, motorLoadRated
         OperatingPoint point{true,  false,  true, 0, 12500.4375, 799.6, 3.14159,
                              72.26, 100.06, 0,    0, 2.00049,    99.94};
-        QCOMPARE(value(point, column, rated), shown);
-        QTEST(isAlarming(point, column, rated), "red");
-        QCOMPARE(title(column).isEmpty(), column == RatedCount);
-        // A load past 100 % only where the row is shown at all.
-        point.motorLoadRated = 100.5;
-        QCOMPARE(isAlarming(point, MotorLoadRated, rated), rated > 20);
-        QCOMPARE(stableText(value(point, Stable)), QString("no"));
-        point.loadKnown = false; // a motor of unknown power: only the loads go blank
-        QCOMPARE(value(point, column, rated).isValid(),
-                 shown.isValid() && column != MotorLoad && column != MotorLoadRated);
+        const auto shown = [&point](const QVector<int>& columns, int rated) {
+            QVariantList values;
+            for (const int column : columns)
+                values << value(point, column, rated) << isAlarming(point, column, rated);
+            return values;
+        };
+        QCOMPARE(shown({Q, P, N, Efficiency, MotorLoad, Stable, NRated}, 20),
+                 QVariantList({12500.0, false, 800.0, false, 3.142, false, 72.3, false, 100.1, true,
+                               0.0, true, QVariant(), false}));
+        point.motorLoadRated = 100.5; // red only where the row is shown at all
+        QCOMPARE(shown({NRated, MotorLoadRated, RatedCount}, 300),
+                 QVariantList({2.0, false, 100.5, true, QVariant(), false}));
+        QCOMPARE(shown({MotorLoadRated}, 20), QVariantList({QVariant(), false}));
+        point.loadKnown = false;
+        QCOMPARE(shown({N, MotorLoad, MotorLoadRated}, 300),
+                 QVariantList({3.142, false, QVariant(), false, QVariant(), false}));
+        QVERIFY(!value(OperatingPoint(), Q).isValid() && title(RatedCount).isEmpty() &&
+                !title(Q).isEmpty() && stableText(value(point, Stable)) == "no");
     }
 
     void scales_data()

@@ -189,8 +189,6 @@ private slots:
     void fanTableModel_data()
     {
         QTest::addColumn<QString>("sql");
-        QTest::newRow("fan table")
-            << MainWindow::fanTableBaseQuery + CatalogueQueries::treeNodeCondition(1, 30);
         QTest::newRow("failed") << QStringLiteral("SELEC 1");
         QTest::newRow("mixed") << QStringLiteral(
             "SELECT 1 AS a, NULL AS b, '' AS c, x'00ff' AS d UNION ALL SELECT 2.5, 'ВР', NULL, x'' "
