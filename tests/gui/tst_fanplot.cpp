@@ -95,13 +95,6 @@ static bool shows(FanPlot& plot, QRgb colour, QRect area = QRect())
     return false;
 }
 
-// An extra scale looks like the plot's own beside it: labels, title and spacing.
-static bool alike(const QwtScaleWidget* extra, const QwtScaleWidget* own)
-{
-    return extra->font() == own->font() && extra->title().font() == own->title().font() &&
-           extra->margin() == own->margin() && extra->spacing() == own->spacing();
-}
-
 // The plot's scale, markers, ticks, digits, margins in %; the dialog's buttons shown, its place.
 static QString seen(const QDialog& dialog)
 {
@@ -182,8 +175,9 @@ private slots:
                               "#ff0000-- " + numbers({q[0], n[0], q[31], n[31]})}));
         // The fans' colours in turn from red, and their labels (the stopped fan's "0 rev/min"); on
         // a log scale the stopped fan (blue) has no place; infinite pressures spoil nothing.
+        const QStringList labels = items(plot, QwtPlotItem::Rtti_PlotMarker);
         QString firsts;
-        for (const QString& item : curves + items(plot, QwtPlotItem::Rtti_PlotMarker))
+        for (const QString& item : curves + labels)
             firsts += item.section(' ', 0, 0) + ' ';
         QCOMPARE(firsts, QString(log ? "#ff0000 #ff0000-- #008000-- M-5 1500 M-5 M-5 "
                                      : "#ff0000 #ff0000-- #0000ff #0000ff-- #008000-- M-5 1500 M-5 "
@@ -192,11 +186,9 @@ private slots:
         for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker))
             sides += QString::number(static_cast<const QwtPlotMarker*>(item)->labelAlignment());
         QCOMPARE(sides, QString(log ? "1211" : "1211211"));
-        QList<double> labelAt; // the first fan's pressure labels sit on its curve's ends
-        for (const QwtPlotItem* item : plot.itemList(QwtPlotItem::Rtti_PlotMarker).mid(0, 2))
-            labelAt << static_cast<const QwtPlotMarker*>(item)->value().x()
-                    << static_cast<const QwtPlotMarker*>(item)->value().y();
-        QCOMPARE(numbers(labelAt), numbers({q[0], p[0], q[31], p[31]}));
+        // The first fan's pressure labels sit on its curve's ends.
+        QVERIFY(labels[0].contains(' ' + numbers({q[0], p[0]}) + ' ') &&
+                labels[1].contains(' ' + numbers({q[31], p[31]}) + ' '));
         QVERIFY(plot.scaleDiv(PlotAxis::Pressure20).contains(twin.get_P_max()) &&
                 plot.scaleDiv(PlotAxis::Pressure20).contains(twin.get_P_min()) &&
                 plot.scaleDiv(PlotAxis::Power).contains(twin.get_Ncons_max()));
@@ -210,8 +202,6 @@ private slots:
         QTRY_VERIFY(!plot.scaleWidget(3)->isVisible());
         plot.showMaximized();
         QTRY_VERIFY(ends(3) == ends(2) && ends(4) == ends(2) && plot.scaleWidget(4)->isVisible());
-        QVERIFY(alike(plot.scaleWidget(3), plot.scaleWidget(2)) &&
-                alike(plot.scaleWidget(4), plot.scaleWidget(2)));
         // Per axis: the scale type, and the ticks and digits of its side (3 ticks on the left, 2
         // digits on top).
         plot.changeDivScale(QwtPlot::yLeft, 3);
@@ -387,7 +377,6 @@ private slots:
                     scale->x() > plot->axisWidget(QwtPlot::yRight)->x());
         QCOMPARE(scale->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick),
                  QList<double>({0, 20, 40, 60, 80, 100}));
-        QVERIFY(alike(scale, plot->axisWidget(QwtPlot::yRight)));
         window->close(), init(); // a restart
         QFile::remove(catalogue.folder() + "vortel.ini");
         QVERIFY(window->findChild<QCheckBox*>("OperatingPoints")->isChecked() &&
