@@ -26,7 +26,8 @@ private slots:
         QTest::newRow("quote") << "," << QVariant(L{"12\" fan"}) << "\"12\"\" fan\"\r\n";
         QTest::newRow("delimiter, Cyrillic")
             << ";" << QVariant(L{"ВР 80;5", "x,y"}) << "\"ВР 80;5\";x,y\r\n";
-        QTest::newRow("line break") << "," << QVariant(L{"a\r\nb", "c"}) << "\"a\r\nb\",c\r\n";
+        QTest::newRow("line breaks")
+            << "," << QVariant(L{"a\nb", "c\rd"}) << "\"a\nb\",\"c\rd\"\r\n";
         QTest::newRow("point") << "," << QVariant(12500.4375) << "12500.4";
         QTest::newRow("decimal comma") << ";" << QVariant(12500.4375) << "12500,4";
         QTest::newRow("millions") << "," << QVariant(1234567.8) << "1234570";
