@@ -71,7 +71,7 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
     attachSystem(duty, logarithmic);
     const QwtScaleMap pressureMap = plot->canvasMap(PlotAxis::pressureSide);
     const QwtScaleMap flowMap = plot->canvasMap(PlotAxis::flowSide);
-    const QRectF canvas(QPointF(0, 0), plot->canvas()->size());
+    const QRectF canvas = plot->canvas()->rect();
     QVector<OperatingPoint> points;
     // Labels keep clear of every point's symbol and of the working point's label.
     QVector<QRectF> taken;

@@ -113,7 +113,7 @@ private slots:
     void match()
     {
         auto* box = window->findChild<MatchingWidget*>();
-        QVERIFY(!overlapping(*box));
+        QVERIFY(!outsideLayout(*box));
         auto at = [box](int row, int column) {
             return static_cast<QGridLayout*>(box->layout())->itemAtPosition(row, column)->widget();
         };

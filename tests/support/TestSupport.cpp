@@ -3,8 +3,7 @@
 #include "CatalogueQueries.h"
 #include "ClickableLabel.h"
 
-#include <QSqlDatabase>
-#include <QSqlQuery>
+#include <QtSql>
 
 #include <cstdio>
 #include <fcntl.h>
@@ -67,15 +66,18 @@ void leaveStartPage(MainWindow& window, int picture)
     QTest::mouseClick(window.findChildren<ClickableLabel*>().value(picture), Qt::LeftButton);
 }
 
-bool overlapping(const QWidget& parent)
+bool outsideLayout(const QWidget& parent)
 {
-    QRegion taken;
+    QSet<const QWidget*> laid;
+    const std::function<void(const QLayout*)> collect = [&](const QLayout* layout) {
+        for (int i = 0; layout && i < layout->count(); ++i)
+            laid << layout->itemAt(i)->widget(), collect(layout->itemAt(i)->layout());
+    };
+    collect(parent.layout());
     for (const QWidget* child :
-         parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (child->isVisibleTo(&parent) && taken.intersects(child->geometry()))
+         parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->isVisibleTo(&parent) && !laid.contains(child))
             return true;
-        taken += child->isVisibleTo(&parent) ? child->geometry() : QRect();
-    }
     return false;
 }
 

@@ -84,9 +84,9 @@ QList<int> tableIds(const MainWindow& window);
 void leaveStartPage(MainWindow& window, int picture);
 QAction* menuAction(const MainWindow& window, const QString& text);
 
-// Whether any two shown widgets directly inside `parent` overlap, as one left out of its layout
-// does.
-bool overlapping(const QWidget& parent);
+// Whether a shown widget directly inside `parent` is in none of its layouts, and so lies
+// wherever it was made, over the others.
+bool outsideLayout(const QWidget& parent);
 
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.
 QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition);

@@ -286,6 +286,7 @@ private slots:
         row("margins l 100 10000 .5 .1, 100 1000 .5 0, 100 100 .1 .1, 100 120 0 0, 1 0 .1 .1, "
             "0 50 .1 .1, .5 50 0 0, .1 .5 0 0",
             "10 15848.9 31.6228 1000 31.6228 316.228 100 120 1 100 1 100 0.5 50 0.1 0.5");
+        row("sane l 1 inf, inf 1, nan 1", "1 100 1 100 1 100"); // no scale holds an endless one
         // A span of 1.2 billionths of the values is still a range; less than a billionth is not.
         row("margins - 1000 1000.0000012 0 0, 1000 1000.0000008 0 0", "1000 1000 900 1100");
         row("margins l 1000 1000.0000012 0 0, 1000 1000.0000008 0 0", "1000 1000 316.228 3162.28");
@@ -343,10 +344,11 @@ private slots:
         for (const QString& group : in.section(' ', 2).split(", ")) {
             QVector<double> a;
             for (const QString& text : group.split(' '))
-                a << (text == "inf" ? qInf() : text.toDouble());
+                a << (text == "inf" ? qInf() : text == "nan" ? qQNaN() : text.toDouble());
             const auto x = f == "margins" ? PlotScales::applyMargins(a[0], a.value(1), a.value(2),
                                                                      a.value(3), log)
                            : f == "widen" ? PlotScales::widenPowerRange({a[0], a.value(1)}, log)
+                           : f == "sane"  ? PlotScales::saneRange({a[0], a.value(1)}, log)
                                           : PlotScales::beyondScale(a[0], a.value(1));
             QList<double> r =
                 f == "ticks"    ? PlotScales::arrangeTicks(a[0], a[1], int(a[2]), log)

@@ -13,7 +13,6 @@
 #include "SearchGrammar.h"
 #include "TestSupport.h"
 
-#include <QStandardItemModel>
 #include <QtSql>
 
 using Types = QVector<QPair<int, int>>; // fan types as bounds in the class tree
