@@ -34,13 +34,13 @@ double bitsReal(qint64 bits)
 // be stepped from here.
 bool driverSharesLibrary(const QSqlQuery& query)
 {
-    static int shared = -1;
-    if (shared < 0) {
+    // Asked once: the program loads one SQLite driver.
+    static const bool shared = [&query] {
         QSqlQuery version(query.driver()->createResult());
-        shared = version.exec(QStringLiteral("SELECT sqlite_source_id()")) && version.next() &&
-                 version.value(0).toString() == QLatin1String(sqlite3_sourceid());
-    }
-    return shared == 1;
+        return version.exec(QStringLiteral("SELECT sqlite_source_id()")) && version.next() &&
+               version.value(0).toString() == QLatin1String(sqlite3_sourceid());
+    }();
+    return shared;
 }
 
 // The SQLite statement behind an executed query, when its rows can be read from it directly:
