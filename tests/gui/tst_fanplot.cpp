@@ -461,6 +461,7 @@ private slots:
         auto* dialog = new OptionsDialog(window.get(), &settings, window.get());
         auto* plot = window->findChild<FanPlot*>();
         const int height = dialog->height();
+        dialog->show();
         QVERIFY(!outsideLayout(*dialog));
         QString redrawn;
         for (const QString& action : entry.split(' ')) {

@@ -74,10 +74,15 @@ bool outsideLayout(const QWidget& parent)
             laid << layout->itemAt(i)->widget(), collect(layout->itemAt(i)->layout());
     };
     collect(parent.layout());
+    QRegion taken;
     for (const QWidget* child :
-         parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (child->isVisibleTo(&parent) && !laid.contains(child))
+         parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!child->isVisibleTo(&parent))
+            continue;
+        if (!laid.contains(child) || taken.intersects(child->geometry()))
             return true;
+        taken += child->geometry();
+    }
     return false;
 }
 
@@ -146,11 +151,6 @@ QByteArray StderrCapture::text()
         savedFd = -1;
     }
     return fileBytes(dir.path() + QStringLiteral("/stderr"));
-}
-
-StderrCapture::~StderrCapture()
-{
-    text();
 }
 
 QString numbers(const QList<double>& values, int digits)

@@ -61,7 +61,7 @@ class StderrCapture
 {
 public:
     StderrCapture();
-    ~StderrCapture();
+    ~StderrCapture() { text(); }
     // What was written so far; the first call ends the capture.
     QByteArray text();
 
@@ -85,7 +85,7 @@ void leaveStartPage(MainWindow& window, int picture);
 QAction* menuAction(const MainWindow& window, const QString& text);
 
 // Whether a shown widget directly inside `parent` is in none of its layouts, and so lies
-// wherever it was made, over the others.
+// wherever it was made, or covers another, as one given another's cell does.
 bool outsideLayout(const QWidget& parent);
 
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.
