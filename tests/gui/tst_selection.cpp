@@ -123,7 +123,9 @@ private slots:
         QTest::keyClick(at(0, 0), Qt::Key_Space);
         QVERIFY(!at(0, 1)->isEnabled() && !at(0, 2)->isEnabled() && !at(0, 3)->isEnabled() &&
                 at(1, 1)->isEnabled() && at(1, 3)->isEnabled());
-        // Before a point is picked, matching by it matches what the box shows, airflow back on:
+        QTest::keyClick(at(1, 0), Qt::Key_Space); // pressure (row 1) off likewise
+        QVERIFY(!at(1, 1)->isEnabled() && !at(1, 2)->isEnabled() && !at(1, 3)->isEnabled());
+        // Before a point is picked, matching by it matches what the box shows, both back on:
         // 1000 m³/h and 100 Pa, no fan.
         {
             BoxCloser advice;
