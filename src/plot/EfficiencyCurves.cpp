@@ -1,6 +1,7 @@
 #include "EfficiencyCurves.h"
 
 #include "FanCalculator.h"
+#include "PlotAxis.h"
 #include "PlotScales.h"
 
 #include <QPen>
@@ -29,10 +30,9 @@ QVector<QPointF> samples(const FanCalculator& fan)
     return points;
 }
 
-void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic,
-            int xAxis, int powerAxis)
+void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic)
 {
-    const QwtScaleDiv& div = plot->axisScaleDiv(powerAxis);
+    const QwtScaleDiv& div = plot->axisScaleDiv(PlotAxis::powerSide);
     QVector<QPointF> points = samples(fan);
     for (QPointF& point : points)
         // The power at the height of the efficiency on the 0 to 100 % scale.
@@ -51,7 +51,7 @@ void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool 
             curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
             curve->setPen(QPen(colour, 2, Qt::DotLine));
             curve->setSamples(QVector<QPointF>(start, end));
-            curve->setAxes(xAxis, powerAxis);
+            curve->setAxes(PlotAxis::flowSide, PlotAxis::powerSide);
             curve->attach(plot);
         }
         start = end;

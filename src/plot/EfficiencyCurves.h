@@ -15,7 +15,6 @@ namespace EfficiencyCurves {
 QVector<QPointF> samples(const FanCalculator& fan);
 
 // Attaches the fan's efficiency dotted in its colour, on the power axis's current scale.
-void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic,
-            int xAxis, int powerAxis);
+void attach(QwtPlot* plot, const FanCalculator& fan, const QColor& colour, bool logarithmic);
 
 } // namespace EfficiencyCurves

@@ -2,6 +2,7 @@
 
 #include "CurveLabel.h"
 #include "FanCalculator.h"
+#include "PlotAxis.h"
 
 #include <QPen>
 
@@ -27,12 +28,8 @@ QVector<double> scaled(const QVector<double>& values, double factor)
 
 } // namespace
 
-FanCurveItems::FanCurveItems(const FanCalculator& fan, bool logarithmic, int xAxis,
-                             int pressureAxis, int powerAxis)
+FanCurveItems::FanCurveItems(const FanCalculator& fan, bool logarithmic)
     : logarithmic(logarithmic)
-    , xAxis(xAxis)
-    , pressureAxis(pressureAxis)
-    , powerAxis(powerAxis)
     , q(fan.get_Q_values())
     , p(scaled(fan.get_P_values(), FanCalculator::temperatureFactor(fan.get_temperature())))
     , n(scaled(fan.get_Ncons_values(), FanCalculator::temperatureFactor(fan.get_temperature())))
@@ -69,8 +66,8 @@ void FanCurveItems::extendRanges(PlotScales::Range& flow, PlotScales::Range& pre
 
 void FanCurveItems::attachCurves(QwtPlot* plot, const QColor& colour) const
 {
-    addCurve(plot, p, pressureCount, pressureAxis, colour, false);
-    addCurve(plot, n, powerCount, powerAxis, colour, true);
+    addCurve(plot, p, pressureCount, PlotAxis::pressureSide, colour, false);
+    addCurve(plot, n, powerCount, PlotAxis::powerSide, colour, true);
 }
 
 void FanCurveItems::addCurve(QwtPlot* plot, const QVector<double>& y, int count, int yAxis,
@@ -82,7 +79,7 @@ void FanCurveItems::addCurve(QwtPlot* plot, const QVector<double>& y, int count,
         curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
         curve->setPen(pen);
         curve->setSamples(q.constData() + start, y.constData() + start, end - start);
-        curve->setAxes(xAxis, yAxis);
+        curve->setAxes(PlotAxis::flowSide, yAxis);
         curve->attach(plot);
     });
 }
@@ -145,11 +142,11 @@ bool FanCurveItems::attachLabels(QwtPlot* plot, const QwtScaleMap& pressureMap,
     const bool hasPower = firstDrawable(n, powerCount, false, powerStart);
     if (hasPressure) {
         firstDrawable(p, pressureCount, true, pressureEnd);
-        addLabel(plot, pressureStart, pressureAxis, pressureLeft, Qt::AlignLeft);
-        addLabel(plot, pressureEnd, pressureAxis, pressureRight, Qt::AlignRight);
+        addLabel(plot, pressureStart, PlotAxis::pressureSide, pressureLeft, Qt::AlignLeft);
+        addLabel(plot, pressureEnd, PlotAxis::pressureSide, pressureRight, Qt::AlignRight);
     }
     if (hasPower)
-        addLabel(plot, powerStart, powerAxis, powerLeft, Qt::AlignLeft);
+        addLabel(plot, powerStart, PlotAxis::powerSide, powerLeft, Qt::AlignLeft);
     return hasPressure && hasPower &&
            labelsMeet(pressureMap.transform(pressureStart.y()), powerMap.transform(powerStart.y()),
                       pressureMap.pDist());
@@ -164,7 +161,7 @@ void FanCurveItems::addLabel(QwtPlot* plot, const QPointF& point, int yAxis, con
                              Qt::Alignment alignment) const
 {
     auto* marker = new CurveLabel;
-    marker->setAxes(xAxis, yAxis);
+    marker->setAxes(PlotAxis::flowSide, yAxis);
     marker->setValue(point);
     marker->setLabel(QwtText(text));
     marker->setLabelAlignment(alignment);

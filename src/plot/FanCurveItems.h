@@ -17,8 +17,7 @@ class QwtScaleMap;
 class FanCurveItems
 {
 public:
-    FanCurveItems(const FanCalculator& fan, bool logarithmic, int xAxis, int pressureAxis,
-                  int powerAxis);
+    FanCurveItems(const FanCalculator& fan, bool logarithmic);
 
     // Takes every drawable sample into the ranges, so that an infinite or, on a logarithmic
     // scale, non-positive sample of one fan cannot spoil the axes of all the others.
@@ -49,9 +48,6 @@ private:
                   Qt::Alignment alignment) const;
 
     bool logarithmic;
-    int xAxis;
-    int pressureAxis;
-    int powerAxis;
     QVector<double> q;
     QVector<double> p;
     QVector<double> n;

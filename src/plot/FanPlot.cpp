@@ -167,7 +167,7 @@ void FanPlot::updatePlot()
     // The fan at position i gets colour i mod 8: removing a fan shifts the colours after it.
     int colourIndex = 0;
     for (const FanCalculator& fan : qAsConst(fanList)) {
-        fanItems.emplace_back(fan, logScale, xAxis, pAxis, nAxis);
+        fanItems.emplace_back(fan, logScale);
         fanItems.back().extendRanges(flowRange, pressureRange, powerRange);
         fanItems.back().attachCurves(this, colours.at(colourIndex));
         colourIndex = (colourIndex + 1) % colours.size();
@@ -179,8 +179,8 @@ void FanPlot::updatePlot()
         // The power scale is widened once, after all labels, when a pressure label and a power
         // label of any fan would meet; the labels sit at data points, so they follow the scale.
         bool labelsMeet = false;
-        const QwtScaleMap pressureMap = canvasMap(pAxis);
-        const QwtScaleMap powerMap = canvasMap(nAxis);
+        const QwtScaleMap pressureMap = canvasMap(PlotAxis::pressureSide);
+        const QwtScaleMap powerMap = canvasMap(PlotAxis::powerSide);
         for (const FanCurveItems& items : fanItems) {
             if (items.attachLabels(this, pressureMap, powerMap))
                 labelsMeet = true;
@@ -198,8 +198,7 @@ void FanPlot::updatePlot()
     grid->attach(this);
 
     for (int i = 0; showEfficiency && i < fanList.size(); ++i)
-        EfficiencyCurves::attach(this, fanList.at(i), colours.at(i % colours.size()), logScale,
-                                 xAxis, nAxis);
+        EfficiencyCurves::attach(this, fanList.at(i), colours.at(i % colours.size()), logScale);
     if (point->isShown())
         point->attach(logScale);
     if (showOperatingPoints && point->isShown())
@@ -344,14 +343,14 @@ bool FanPlot::eventFilter(QObject* watched, QEvent* event)
 
 QString FanPlot::curveTip(const QPointF& pos) const
 {
-    const QwtScaleMap x = canvasMap(xAxis);
-    const QwtScaleMap p = canvasMap(pAxis);
-    const QwtScaleMap n = canvasMap(nAxis);
+    const QwtScaleMap x = canvasMap(PlotAxis::flowSide);
+    const QwtScaleMap p = canvasMap(PlotAxis::pressureSide);
+    const QwtScaleMap n = canvasMap(PlotAxis::powerSide);
     int nearest = -1;
     double best = CurveTips::reach;
     // Later fans are drawn over earlier ones: of equally near curves, the one on top wins.
     for (int i = 0; i < fanList.size(); ++i) {
-        const FanCurveItems items(fanList.at(i), logScale, xAxis, pAxis, nAxis);
+        const FanCurveItems items(fanList.at(i), logScale);
         for (const QPolygonF& line : items.pixelLines(x, p, n)) {
             const double distance = CurveTips::distance(line, pos);
             if (distance <= best) {

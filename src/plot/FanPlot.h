@@ -137,10 +137,6 @@ private:
 
     FanPlotRenderer* renderer = nullptr;
 
-    const int xAxis = PlotAxis::flowSide;
-    const int pAxis = PlotAxis::pressureSide;
-    const int nAxis = PlotAxis::powerSide;
-
     QLocale numberLocale;
 
     QMenu* contextMenu = nullptr;

@@ -79,10 +79,10 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         taken.append(keepClear);
     for (const FanCalculator& fan : fans) {
         points.append(OperatingPoint::solve(fan, duty.x(), duty.y()));
-        const QPointF at(flowMap.transform(points.last().q),
-                         pressureMap.transform(points.last().p));
         if (!points.last().found)
             continue;
+        const QPointF at(flowMap.transform(points.last().q),
+                         pressureMap.transform(points.last().p));
         QRectF symbol(at, QSizeF(symbolSize, symbolSize));
         symbol.moveCenter(at);
         taken.append(symbol);
