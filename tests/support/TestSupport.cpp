@@ -27,12 +27,6 @@ bool TestCatalogue::build(const QString& contentSql)
            errors.isEmpty();
 }
 
-QString TestCatalogue::smallContent()
-{
-    return QString::fromUtf8(
-        fileBytes(QStringLiteral(VORTEL_SOURCE_DIR "/tests/support/small_catalogue.sql")));
-}
-
 QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition)
 {
     QList<int> ids;
@@ -88,12 +82,10 @@ bool outsideLayout(const QWidget& parent)
 
 QAction* menuAction(const MainWindow& window, const QString& text)
 {
-    for (QAction* menu : window.menuBar()->actions()) {
-        for (QAction* entry : menu->menu()->actions()) {
+    for (QAction* menu : window.menuBar()->actions())
+        for (QAction* entry : menu->menu()->actions())
             if (entry->text() == text)
                 return entry;
-        }
-    }
     return nullptr;
 }
 
@@ -171,7 +163,5 @@ bool writeBytes(const QString& fileName, const QByteArray& bytes)
 QByteArray fileBytes(const QString& fileName)
 {
     QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray();
-    return file.readAll();
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }

@@ -6,6 +6,9 @@
 #include <QtTest>
 #include <QtWidgets>
 
+// A whole file's bytes; empty when it cannot be read.
+QByteArray fileBytes(const QString& fileName);
+
 // A program folder in a temporary directory with a catalogue built from SQL.
 class TestCatalogue
 {
@@ -16,7 +19,10 @@ public:
     // Builds fans.dat from the program's schema and the given rows; false on any SQL error.
     bool build(const QString& contentSql);
     // A small catalogue: root, the four fan types, series, schemes and a dozen fans.
-    static QString smallContent();
+    static QString smallContent()
+    {
+        return QString::fromUtf8(fileBytes(VORTEL_SOURCE_DIR "/tests/support/small_catalogue.sql"));
+    }
 
 private:
     QTemporaryDir dir;
@@ -70,7 +76,6 @@ private:
     int savedFd = -1;
 };
 
-QByteArray fileBytes(const QString& fileName);
 // Numbers as texts to `digits` significant digits, a blank apart.
 QString numbers(const QList<double>& values, int digits = 6);
 // Writes a whole file, making its folders; false on any failure.
