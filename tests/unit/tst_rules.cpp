@@ -229,7 +229,7 @@ private slots:
             QCOMPARE(aboutToReset.count(), 1);
             QCOMPARE(model.rowCount(), expected.rowCount());
             QCOMPARE(model.columnCount(), expected.columnCount());
-            for (const int section : {1, -1, 99}) // out of range or not, labels of no duty
+            for (const int section : {0, 1, -1, 99}) // out of range or not, labels of no duty
                 QCOMPARE(model.setHeaderData(section, Qt::Horizontal, "B"),
                          expected.setHeaderData(section, Qt::Horizontal, "B"));
             // Out of range too, where there are neither labels nor cells.
