@@ -46,7 +46,7 @@ FanPlot::FanPlot(QWidget* parent) : QwtPlot(parent)
     const QList<double> ends{0.0, 100.0};
     for (int axis = 0; axis < axes->count(); ++axis) {
         axes->setScaleDiv(axis, QwtScaleDiv(0.0, 100.0, {}, {}, ends));
-        axes->setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), &numberLocale));
+        axes->setScaleDraw(axis, new FanScaleDraw(axisDigits.at(axis), numberLocale));
     }
 
     point = new WorkingPoint(this);
@@ -256,7 +256,7 @@ void FanPlot::tuneEfficiencyScale()
     const int power = PlotAxis::Power;
     scale->setScaleDiv(QwtScaleDiv(
         0.0, 100.0, {}, {}, PlotScales::arrangeTicks(0, 100, axisTicks.value(power), false)));
-    scale->setScaleDraw(new FanScaleDraw(axisDigits.value(power), &numberLocale));
+    scale->setScaleDraw(new FanScaleDraw(axisDigits.value(power), numberLocale));
 }
 
 void FanPlot::setShowEfficiency(bool on)
@@ -277,7 +277,6 @@ void FanPlot::tuneAxis(int axis, double lo, double hi)
 {
     const QList<double> ticks = PlotScales::arrangeTicks(lo, hi, axisTicks.value(axis), logScale);
     axes->setScaleDiv(axis, QwtScaleDiv(lo, hi, {}, {}, ticks));
-    axes->setScaleDraw(axis, new FanScaleDraw(axisDigits.value(axis), &numberLocale));
 }
 
 void FanPlot::changeDivScale(QwtPlot::Axis position, int _ticksCount)
@@ -296,7 +295,7 @@ void FanPlot::changeMeanDigits(QwtPlot::Axis position, int digits)
     for (int axis = 0; axis < axes->count(); ++axis) {
         if (axes->axisId(axis).pos == position) {
             axisDigits[axis] = digits;
-            axes->setScaleDraw(axis, new FanScaleDraw(digits, &numberLocale));
+            axes->setScaleDraw(axis, new FanScaleDraw(digits, numberLocale));
         }
     }
 }

@@ -13,7 +13,7 @@
 class FanScaleDraw : public QwtScaleDraw
 {
 public:
-    FanScaleDraw(int digits, QLocale* locale) : digits(digits), locale(locale) {}
+    FanScaleDraw(int digits, const QLocale& locale) : digits(digits), locale(locale) {}
 
     int digitCount() const { return digits; }
 
@@ -25,7 +25,7 @@ public:
         if (std::abs(value) <= extent * 1e-12)
             value = 0.0;
         const double shown = prettify(value, digits);
-        return QwtText(locale ? locale->toString(shown) : QLocale().toString(shown));
+        return QwtText(locale.toString(shown));
     }
 
     // Rounds to `digits` significant digits, halves away from zero; zero stays zero and a negative
@@ -42,5 +42,5 @@ public:
 
 private:
     int digits;
-    QLocale* locale;
+    QLocale locale;
 };
