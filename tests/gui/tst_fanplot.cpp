@@ -379,8 +379,10 @@ private slots:
                     scale->x() > plot->axisWidget(QwtPlot::yRight)->x());
         QCOMPARE(scale->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick),
                  QList<double>({0, 20, 40, 60, 80, 100}));
-        window->close(), init(); // a restart
-        QFile::remove(catalogue.folder() + "vortel.ini");
+        points->click(), window->close(), init(); // a restart with one switch on, then both
+        points = window->findChild<QCheckBox*>("OperatingPoints");
+        QVERIFY(!points->isChecked() && window->fanPlot()->isShowingEfficiency());
+        points->click(), window->close(), init();
         QVERIFY(window->findChild<QCheckBox*>("OperatingPoints")->isChecked() &&
                 window->fanPlot()->isShowingEfficiency());
     }

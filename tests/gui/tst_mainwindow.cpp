@@ -334,6 +334,8 @@ private slots:
         QCOMPARE(boxes.texts,
                  (QStringList{"Could not open " + catalogue.folder() + "changelog.txt.",
                               "Could not open https://vortel.example/order/2.", pdf, pdf}));
+        select({1, 5}); // fans of two models: which sheet is meant?
+        QVERIFY(browser->toPlainText().startsWith("To see tech info on needed model"));
     }
 
     // Fans 1 (ВР80-75) and 5 (ВКР, no sheet of its own): plot, table, then a sheet per model; on
