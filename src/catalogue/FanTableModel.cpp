@@ -205,7 +205,7 @@ void FanTableModel::Column::append(sqlite3_stmt* statement, int column, int row)
         const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
         const int size = sqlite3_column_bytes(statement, column);
         if (lastText < 0 || lastBytes.size() != size ||
-            (size > 0 && std::memcmp(lastBytes.constData(), bytes, size_t(size)) != 0)) {
+            std::memcmp(lastBytes.constData(), bytes, size_t(size)) != 0) {
             const auto found = byteIndex.constFind(QByteArray::fromRawData(bytes, size));
             if (found != byteIndex.constEnd()) {
                 lastText = found.value();

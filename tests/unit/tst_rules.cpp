@@ -224,7 +224,9 @@ private slots:
             FanTableModel model;
             QAbstractItemModelTester tester(&model,
                                             QAbstractItemModelTester::FailureReportingMode::QtTest);
-            QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset);
+            QSignalSpy aboutToReset(&model, &QAbstractItemModel::modelAboutToBeReset),
+                labelled(&model, &QAbstractItemModel::headerDataChanged),
+                theirsLabelled(&expected, &QAbstractItemModel::headerDataChanged);
             model.setQuery(ours);
             QCOMPARE(aboutToReset.count(), 1);
             QCOMPARE(model.rowCount(), expected.rowCount());
@@ -232,6 +234,7 @@ private slots:
             for (const int section : {0, 1, -1, 99}) // out of range or not, labels of no duty
                 QCOMPARE(model.setHeaderData(section, Qt::Horizontal, "B"),
                          expected.setHeaderData(section, Qt::Horizontal, "B"));
+            QCOMPARE(labelled.count(), theirsLabelled.count());
             // Out of range too, where there are neither labels nor cells.
             for (int column = -1; column <= model.columnCount(); ++column) {
                 QCOMPARE(model.headerData(column, Qt::Horizontal),
