@@ -149,6 +149,7 @@ private slots:
         for (int axis = 0; axis < PlotAxis::Count; ++axis) // empty, each scale from 0 to 100
             QVERIFY(plot.scaleDiv(axis) == QwtScaleDiv(0, 100, {}, {}, {0, 100}));
         QVERIFY(!plot.isShowingOperatingPoints() && !plot.isShowingEfficiency()); // till asked
+        QCOMPARE(plot.findChildren<QwtScaleWidget*>().size(), 7); // six axes and the efficiency's
         plot.setLogScale(log);
         plot.setShowMarkers(false);
         // A hot fan blows thinner air; converted to 20 °C it is its 20 °C twin. Beside it: a

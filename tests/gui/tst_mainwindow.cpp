@@ -107,6 +107,9 @@ private slots:
         QCOMPARE(shortcuts, "F3; Ctrl+F Ctrl+O Ctrl+P F1 ");
         menuAction(*window, "&Help")->trigger();
         QCOMPARE(tabs()->currentIndex(), 4);
+        const auto* help =
+            tabs()->currentWidget()->findChild<QPlainTextEdit*>(); // read, not edited
+        QVERIFY(help && help->isVisible() && help->isReadOnly() && !help->toPlainText().isEmpty());
         menuAction(*window, "&Options")->trigger();
         auto* options = window->findChild<OptionsDialog*>();
         QVERIFY(options->isVisible());
