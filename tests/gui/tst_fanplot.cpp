@@ -465,7 +465,6 @@ private slots:
         auto* plot = window->findChild<FanPlot*>();
         const int height = dialog->height();
         dialog->show();
-        QVERIFY(!outsideLayout(*dialog));
         QString redrawn;
         for (const QString& action : entry.split(' ')) {
             (new QwtPlotMarker)->attach(plot);
@@ -480,6 +479,7 @@ private slots:
                 QMetaObject::invokeMethod(control, "click");
             redrawn += plot->itemList().isEmpty() ? '+' : '-';
         }
+        QVERIFY(!outsideLayout(*dialog));
         const QString before = seen(*dialog);
         QTEST(redrawn + (dialog->height() > height ? " taller " : " ") + before, "expected");
         dialog->move(210, 160);

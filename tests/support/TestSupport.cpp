@@ -73,7 +73,8 @@ bool outsideLayout(const QWidget& parent)
          parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
         if (!child->isVisibleTo(&parent))
             continue;
-        if (!laid.contains(child) || taken.intersects(child->geometry()))
+        if (!laid.contains(child) || taken.intersects(child->geometry()) ||
+            (child->layout() && outsideLayout(*child)))
             return true;
         taken += child->geometry();
     }

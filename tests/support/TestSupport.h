@@ -89,8 +89,9 @@ QList<int> tableIds(const MainWindow& window);
 void leaveStartPage(MainWindow& window, int picture);
 QAction* menuAction(const MainWindow& window, const QString& text);
 
-// Whether a shown widget directly inside `parent` is in none of its layouts, and so lies
-// wherever it was made, or covers another, as one given another's cell does.
+// Whether a shown widget inside `parent`, or inside a laid-out widget within, is in none of its
+// parent's layouts, and so lies wherever it was made, or covers another, as one given another's
+// cell does.
 bool outsideLayout(const QWidget& parent);
 
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.
