@@ -380,6 +380,8 @@ private slots:
                     scale->x() > plot->axisWidget(QwtPlot::yRight)->x());
         QCOMPARE(scale->scaleDraw()->scaleDiv().ticks(QwtScaleDiv::MajorTick),
                  QList<double>({0, 20, 40, 60, 80, 100}));
+        for (const QwtScaleWidget* each : plot->findChildren<QwtScaleWidget*>()) // all alike
+            QVERIFY(each->font() == scale->font() && each->margin() == scale->margin());
         points->click(), window->close(), init(); // a restart with one switch on, then both
         points = window->findChild<QCheckBox*>("OperatingPoints");
         QVERIFY(!points->isChecked() && window->fanPlot()->isShowingEfficiency());

@@ -339,6 +339,8 @@ private slots:
                               "Could not open https://vortel.example/order/2.", pdf, pdf}));
         select({1, 5}); // fans of two models: which sheet is meant?
         QVERIFY(browser->toPlainText().startsWith("To see tech info on needed model"));
+        select({1, 5}); // then none: no sheet
+        QVERIFY(browser->toPlainText().isEmpty());
     }
 
     // Fans 1 (ВР80-75) and 5 (ВКР, no sheet of its own): plot, table, then a sheet per model; on
