@@ -301,8 +301,9 @@ private slots:
         auto* plot = window->findChild<FanPlot*>();
         plot->setWorkingPoint(3000, 1500);
         QCOMPARE(cmp->verticalHeader()->count(), 25);
-        QCOMPARE(cmp->model()->headerData(24, Qt::Vertical).toString(),
-                 "Motor load at rated temperature, %");
+        QCOMPARE(cmp->model()->headerData(13, Qt::Vertical).toString() + ", " +
+                     cmp->model()->headerData(24, Qt::Vertical).toString(),
+                 "Nominal, Motor load at rated temperature, %"); // the first and last rows added
         QCOMPARE(QStringList({dutyRows(0), dutyRows(1), dutyRows(2)}),
                  QStringList({"3027 1527 0.669 191.8 12.2 no! 0.291 5.3 ",
                               "1790 534 0.273 97.2 36.4 no!   ", "        "}));
