@@ -47,8 +47,9 @@ static QStringList items(const FanPlot& plot, int rtti)
     return result;
 }
 
-// How an item is drawn: antialiased or not; a grid's or curve's pen; a marker's symbol (style,
-// size, fill, pen), then its label's background, frame, colour, alignment and spacing.
+// How an item is drawn: antialiased or not; a grid's pen, or a curve's scale (0 left, 1 right)
+// and pen; a marker's symbol (style, size, fill, pen), then its label's background, frame,
+// colour, alignment and spacing.
 static QString look(const QwtPlotItem* item)
 {
     const auto key = [](auto value) {
@@ -68,7 +69,7 @@ static QString look(const QwtPlotItem* item)
     if (const auto* grid = dynamic_cast<const QwtPlotGrid*>(item))
         return s + "grid " + pen(grid->majorPen());
     if (const auto* curve = dynamic_cast<const QwtPlotCurve*>(item))
-        return s + "curve " + pen(curve->pen());
+        return s + "curve " + QString::number(curve->yAxis()) + ' ' + pen(curve->pen());
     const auto* marker = static_cast<const QwtPlotMarker*>(item);
     if (const QwtSymbol* symbol = marker->symbol())
         s += QString("symbol %1 %2 ").arg(symbol->style()).arg(symbol->size().width()) +
@@ -355,11 +356,11 @@ private slots:
         QCOMPARE(
             looks,
             QStringList(
-                {"grid #ffa0a0a4 1 DotLine ", "smooth curve " + red + "2 SolidLine ",
-                 "smooth curve " + red + "2 DashLine ", "smooth curve " + blue + "2 SolidLine ",
-                 "smooth curve " + blue + "2 DashLine ", "smooth curve " + red + "2 DotLine ",
-                 "smooth curve " + blue + "2 DotLine ", "curve #ff000000 1 DashLine ",
-                 "smooth curve #ffa349a4 1.5 DashDotLine ", "label none none #000000 1 2",
+                {"grid #ffa0a0a4 1 DotLine ", "smooth curve 0 " + red + "2 SolidLine ",
+                 "smooth curve 1 " + red + "2 DashLine ", "smooth curve 0 " + blue + "2 SolidLine ",
+                 "smooth curve 1 " + blue + "2 DashLine ", "smooth curve 1 " + red + "2 DotLine ",
+                 "smooth curve 1 " + blue + "2 DotLine ", "curve 0 #ff000000 1 DashLine ",
+                 "smooth curve 0 #ffa349a4 1.5 DashDotLine ", "label none none #000000 1 2",
                  "label none none #000000 2 2", "symbol 9 10 none #ffa349a4 2 SolidLine ",
                  "label #ffffffa0 none #000000 34 10", disc(red, "#ff0000 33 8"),
                  disc(blue, "#0000ff 65 8")}));
