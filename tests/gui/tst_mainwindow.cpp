@@ -33,6 +33,7 @@ class TestMainWindow : public QObject
         open();
         leaveStartPage(*window, 0);
         auto* tree = window->findChild<QTreeWidget*>();
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0)->child(0)); // the first picture's type
         tree->setCurrentItem(tree->topLevelItem(0));
         for (QTableView* view : window->findChildren<QTableView*>())
             (view->model()->columnCount() == CatalogueQueries::FanColumnCount ? table : cmp) = view;
