@@ -36,9 +36,8 @@ StartPage::StartPage(const QFont& headingFont, QWidget* parent)
     auto* grid = new QGridLayout(this);
     auto* mapper = new QSignalMapper(this);
     for (int i = 0; i < 4; ++i) {
+        // Its font and width follow the page (see resizeEvent), not the other way round.
         auto* heading = new QLabel(QString::fromUtf8(cells[i].heading));
-        heading->setFont(headingFont);
-        // Its width follows the page (see resizeEvent), not the other way round.
         heading->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         headings.append(heading);
         auto* picture = new ClickableLabel(QPixmap(QLatin1String(cells[i].picture)),
