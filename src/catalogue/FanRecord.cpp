@@ -31,11 +31,6 @@ template<typename Cell> FanCalculator fromCells(const Cell& value, int steps, bo
 
 } // namespace
 
-FanCalculator fromRow(const QVariantList& row, int steps)
-{
-    return fromCells([&row](int column) { return row.value(column); }, steps);
-}
-
 FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps)
 {
     return fromCells([&model, row](int column) { return model.index(row, column).data(); }, steps);

@@ -9,8 +9,6 @@ class QAbstractItemModel;
 // in decimetres becomes metres on the way in; a NULL or text cell reads as its number or 0.
 namespace FanRecord {
 
-// A row's cells by the fan table's column positions.
-FanCalculator fromRow(const QVariantList& row, int steps);
 // The row `row` of a model over the fan table query, or over a proxy that keeps its columns.
 FanCalculator fromRow(const QAbstractItemModel& model, int row, int steps);
 // The same fan without sampled curves or labels: enough for its formulas, and cheap to make.

@@ -1,8 +1,6 @@
 #include "CatalogueQueries.h"
 #include "ComparisonView.h"
 #include "DataSheet.h"
-#include "FanCalculator.h"
-#include "FanRecord.h"
 #include "FanTableModel.h"
 #include "FilterCondition.h"
 #include "LinkPolicy.h"
@@ -151,41 +149,6 @@ private slots:
         QLocale::setDefault(QLocale::c());
         QTEST(condition, "condition");
         QTEST(sqliteFanIds(catalogue.catalogueFile(), condition), "ids");
-    }
-
-    // Fan 4 of the small catalogue: ВР80-75 in 4 dm, nominal 1.05, О for 20 °C, 0.75 kW at
-    // 1400 rev/min.
-    // `patch` replaces cells of its row by column, pair by pair; an empty patch reads the model.
-    void fanRecord_data()
-    {
-        using namespace CatalogueQueries;
-        QTest::addColumn<QVariantList>("patch");
-        QTest::addColumn<QString>("fan"); // id, D, temperature, motor speed, material, class, label
-        QTest::newRow("fan 4") << QVariantList()
-                               << "4 0.4 20 1500 О Схема 5 ВР80-75-4-1.05Dn (0.75/1400) Ncons";
-        QTest::newRow("NULL cells") << QVariantList{FanModel, {}, FanPower, {}, FanTemperature, {}}
-                                    << "4 0.4 0 1500 О Схема 5 -4-1.05Dn (0/1400) Ncons";
-    }
-
-    void fanRecord()
-    {
-        QFETCH(QVariantList, patch);
-        QLocale::setDefault(QLocale::c());
-        QSqlQuery query(MainWindow::fanTableBaseQuery + "f.id = 4");
-        FanTableModel model;
-        model.setQuery(query);
-        QVariantList row;
-        for (int column = 0; column < model.columnCount(); ++column)
-            row.append(model.index(0, column).data());
-        for (int i = 0; i + 1 < patch.size(); i += 2)
-            row[patch.at(i).toInt()] = patch.at(i + 1);
-        const FanCalculator fan =
-            patch.isEmpty() ? FanRecord::fromRow(model, 0, 5) : FanRecord::fromRow(row, 5);
-        QString seen; // each followed by a blank
-        QDebug(&seen).noquote() << fan.get_Id() << fan.get_D() << fan.get_temperature()
-                                << fan.get_speed() << fan.get_material() << fan.get_className();
-        QTEST(seen + fan.get_Ncons_label_left(), "fan");
-        QCOMPARE(QPointF(fan.get_nominal(), fan.get_steps()), QPointF(1.05, 5));
     }
 
     void fanTableModel_data()
