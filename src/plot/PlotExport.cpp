@@ -14,11 +14,8 @@ namespace PlotExport {
 QString format(const QString& fileName)
 {
     const QString suffix = QFileInfo(fileName).suffix().toLower();
-    for (const char* known : {"png", "svg", "pdf"}) {
-        if (suffix == QLatin1String(known))
-            return suffix;
-    }
-    return QString();
+    const QStringList known{QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+    return known.contains(suffix) ? suffix : QString();
 }
 
 bool write(QwtPlot* plot, const QString& fileName, QString* error)
