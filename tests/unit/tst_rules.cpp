@@ -1,6 +1,8 @@
 #include "CatalogueQueries.h"
 #include "ComparisonView.h"
 #include "DataSheet.h"
+#include "FanCalculator.h"
+#include "FanRecord.h"
 #include "FanTableModel.h"
 #include "FilterCondition.h"
 #include "LinkPolicy.h"
@@ -149,6 +151,22 @@ private slots:
         QLocale::setDefault(QLocale::c());
         QTEST(condition, "condition");
         QTEST(sqliteFanIds(catalogue.catalogueFile(), condition), "ids");
+    }
+
+    // Fan 4 of the small catalogue as the plot gets it: ВР80-75 in 4 dm (0.4 m), nominal 1.05, О
+    // for 20 °C, 0.75 kW at 1400 rev/min.
+    void fanRecord()
+    {
+        QSqlQuery query(MainWindow::fanTableBaseQuery + "f.id = 4");
+        FanTableModel model;
+        model.setQuery(query);
+        const FanCalculator fan = FanRecord::fromRow(model, 0, 5);
+        QString seen; // each followed by a blank
+        QDebug(&seen).noquote() << fan.get_Id() << fan.get_D() << fan.get_temperature()
+                                << fan.get_speed() << fan.get_nominal() << fan.get_steps()
+                                << fan.get_material() << fan.get_className();
+        QCOMPARE(seen + fan.get_Ncons_label_left(),
+                 "4 0.4 20 1500 1.05 5 О Схема 5 ВР80-75-4-1.05Dn (0.75/1400) Ncons");
     }
 
     void fanTableModel_data()
