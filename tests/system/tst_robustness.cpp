@@ -37,7 +37,6 @@ private slots:
                             const char* lock = "", const QByteArray& ini = QByteArray()) {
             QTest::newRow(name) << change << QString(lock) << ini << boxes;
         };
-        // clang-format off: one row a case
         // clang-format off
         row("absent", {"Database file fans.dat is absent."}, "absent");
         row("empty", tree, "bytes:");
