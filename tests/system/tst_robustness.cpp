@@ -62,9 +62,6 @@ private slots:
             "UPDATE classes SET class = NULL WHERE id > 1;");
         row("NULL class bounds", {}, "UPDATE classes SET leftValue = NULL, rightValue = NULL, "
             "level = NULL WHERE id IN (4, 6);");
-        row("dangling references", {}, "UPDATE fans SET model_id = 77 WHERE id = 1; UPDATE fans "
-            "SET class_id = 77 WHERE id = 2; UPDATE fans SET material_id = 77 WHERE id = 3;"
-            "DELETE FROM engines WHERE id = 3;");
         row("first row deeper than the root", {}, "UPDATE classes SET level = 3 WHERE id <= 2;");
         row("levels jump down by several", {}, "UPDATE classes SET level = level + 4 * (id % 3);");
         row("zero sizes and speeds", {}, "UPDATE fans SET diameter = 0, rev = 0, nominal = 0;"
