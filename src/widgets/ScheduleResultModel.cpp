@@ -86,8 +86,8 @@ bool ScheduleResultModel::alarming(int row, int column) const
     // A smoke fan's motor may well be overloaded by the cold start; the user should see it.
     if (column == ColdStartLoad)
         return result.point.motorLoad20 > 100.0;
-    return column >= DutyFirst && column < ColdStartLoad &&
-           DutyColumns::isAlarming(result.point, column - DutyFirst);
+    // A column outside the duty's own is no duty column at 20 °C, which shows nothing there.
+    return DutyColumns::isAlarming(result.point, column - DutyFirst);
 }
 
 QVariant ScheduleResultModel::headerData(int section, Qt::Orientation orientation, int role) const
