@@ -139,8 +139,10 @@ private slots:
 
     // The catalogue and schedule of the command line's test, worked there: duty П1 is met by
     // fans 1 and 3 (N 0.06π⁴ = 5.845 kW), ДУ at 400 °C by fan 2 with a cold start at 194.8 % of
-    // its motor, "none" by no fan.
-    void scheduleOpened()
+    // its motor, "none" by no fan. Opened through the File menu, shown in the schedule's order,
+    // then by power at the duty after a header click, rows without a number last; the cold start
+    // over the motor's power in red.
+    void rankedAndSorted()
     {
         QVERIFY(scheduleCatalogue.build(QString::fromUtf8(
             fileBytes(VORTEL_SOURCE_DIR "/tests/support/schedule_catalogue.sql"))));
@@ -152,12 +154,6 @@ private slots:
         menuAction(*window, "Select for a sc&hedule...")->trigger();
         dialog = window->findChild<ScheduleDialog*>();
         QVERIFY(dialog && dialog->isVisible());
-    }
-
-    // In the schedule's order, then by power at the duty after a header click, rows without a
-    // number last; the cold start over the motor's power in red.
-    void rankedAndSorted()
-    {
         QTableView* view = dialog->table();
         const QAbstractItemModel* model = view->model();
         QAbstractItemModelTester tester(view->model(),
@@ -217,7 +213,8 @@ private slots:
         QVERIFY(qAbs(plot->workingPoint().y() - 473.741011) < 1e-6);
     }
 
-    // As shown: the hidden id left out, Stable as a word, numbers in the file's convention.
+    // As shown: the hidden id left out, Stable as a word, numbers in the file's convention. Then
+    // a row short of fields: a box naming the file and the line, and no dialog.
     void exported()
     {
         const QString file = dir.filePath("result.csv");
@@ -230,17 +227,12 @@ private slots:
                  QString("П1,1,ВР 80-75-10,10,600,10,20,17765,474,5.845,40,58.4,yes,"
                          "58.4,11690"));
         QCOMPARE(lines.value(4), QString("none,0,,,,,,,,,,,,,"));
-    }
-
-    // A row short of fields: a box naming the file and the line, and no dialog.
-    void refused()
-    {
-        const QString file = dir.filePath("bad.csv");
-        QVERIFY(writeBytes(file, "name,q,p\nA,1,2\nB,3\n"));
+        const QString bad = dir.filePath("bad.csv");
+        QVERIFY(writeBytes(bad, "name,q,p\nA,1,2\nB,3\n"));
         BoxCloser boxes;
-        QVERIFY(!window->openSchedule(file));
+        QVERIFY(!window->openSchedule(bad));
         QCOMPARE(boxes.texts,
-                 L{"The schedule cannot be used:\n" + file + ":3: 2 fields where 3 are needed"});
+                 L{"The schedule cannot be used:\n" + bad + ":3: 2 fields where 3 are needed"});
     }
 };
 

@@ -82,12 +82,11 @@ private slots:
         QVERIFY(catalogue.build(TestCatalogue::smallContent()));
         for (const QString entry :
              {"css/styles.css:p { color: #123456 }", "vr80_75/purpose.html:<p>Назначение ВР</p>",
-              "vr80_75/cond.html:<p>Условия</p>", "vr80_75/sizes.html:<img src='res/s.png'>"})
+              "vr80_75/cond.html:<p>Условия</p>", "vr80_75/sizes.html:<img src='res/s.xpm'>",
+              "s.xpm:/* XPM */ static const char* s[] = {\"4 4 1 1\", \"a c #0000ff\", \"aaaa\", "
+              "\"aaaa\", \"aaaa\", \"aaaa\"};"})
             QVERIFY(writeBytes(catalogue.folder() + "res/" + entry.section(':', 0, 0),
                                entry.section(':', 1).toUtf8()));
-        QImage picture(4, 4, QImage::Format_RGB32);
-        picture.fill(Qt::blue);
-        QVERIFY(picture.save(catalogue.folder() + "res/s.png"));
     }
 
     void cleanup() { window.reset(), opened.reset(); }

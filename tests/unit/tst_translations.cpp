@@ -29,11 +29,8 @@ private slots:
             if (message.contains(QStringLiteral("type=\"unfinished\"")))
                 missing << message.section(QStringLiteral("source>"), 1, 1).chopped(2);
         QVERIFY2(missing.isEmpty(), qPrintable(missing.join(QLatin1Char('\n'))));
-    }
 
-    // Russian counts take one of three forms: 1 and 21, 2 to 4 and 22, the rest and the teens.
-    void countsInRussianForms()
-    {
+        // Russian counts take one of three forms: 1 and 21, 2 to 4 and 22, the rest and the teens.
         QTranslator translator;
         QVERIFY(translator.load(QStringLiteral(VORTEL_PROGRAM_DIR "lang/vortel_ru.qm")));
         QStringList found;
