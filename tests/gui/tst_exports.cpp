@@ -66,7 +66,9 @@ private slots:
     // A4 landscape at 150 dpi: 297 / 25.4 · 150 = 1753.9 by 210 / 25.4 · 150 = 1240.2 pixels. The
     // drawing holds every axis title, the extra ones too, the efficiency scale's, a curve's label
     // and a duty's, once; the same renderer writes the PDF, as printing does.
-    void plotFiles()
+    // Into a missing folder: a box naming the file, and no file. The menu's entries before Exit;
+    // the plot's asks for a file.
+    void plotFilesAndMenu()
     {
         for (const QString suffix : {"png", "svg", "pdf"})
             QVERIFY(exporter->exportPlot(dir.filePath("p." + suffix)));
@@ -80,6 +82,20 @@ private slots:
                                    "2850 rev/min", "Q: 1722"})
             QVERIFY2(texts.count(seen) == 1, qPrintable(seen));
         QVERIFY(fileBytes(dir.filePath("p.pdf")).startsWith("%PDF-"));
+        const QString bad = dir.filePath("missing/x.");
+        BoxCloser boxes;
+        QVERIFY(!exporter->exportPlot(bad + "pdf") && !exporter->exportTable(bad + "csv"));
+        QCOMPARE(boxes.texts.filter(bad).size(), 2);
+        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
+        QStringList entries;
+        for (const QAction* entry : menuAction(*window, "&Exit")->associatedWidgets()[0]->actions())
+            entries << entry->text() + entry->shortcut().toString();
+        QCOMPARE(entries.mid(6),
+                 L({"Export p&lot...", "Export &curves...", "Export &table...",
+                    "Export compariso&n...", "Select for a sc&hedule...", "&Exit"}));
+        chooseFile(dir.filePath("chosen"), "SVG drawing (*.svg)"); // takes the filter's suffix
+        menuAction(*window, "Export p&lot...")->trigger();
+        QVERIFY(QFileInfo(dir.filePath("chosen.svg")).size() > 0);
     }
 
     // Curves: each fan's first sample, at φ 0.1. Fan 1: De 0.4, u = 28π/3, Q = 13264.75φ =
@@ -115,26 +131,6 @@ private slots:
         QCOMPARE(cmp.filter(QRegularExpression("^.?(Model|Order|Stable|N at rated)")),
                  L({"\uFEFFModel,ВР80-75,ВР80-75", "Order online,,https://vortel.example/order/2",
                     "Stable,no,no", "\"N at rated temperature, kW\",,0.291"}));
-    }
-
-    // Into a missing folder: a box naming the file, and no file. The menu's entries before Exit;
-    // the plot's asks for a file.
-    void failedWritesAndMenu()
-    {
-        const QString bad = dir.filePath("missing/x.");
-        BoxCloser boxes;
-        QVERIFY(!exporter->exportPlot(bad + "pdf") && !exporter->exportTable(bad + "csv"));
-        QCOMPARE(boxes.texts.filter(bad).size(), 2);
-        QVERIFY(!QFileInfo::exists(dir.filePath("missing")));
-        QStringList entries;
-        for (const QAction* entry : menuAction(*window, "&Exit")->associatedWidgets()[0]->actions())
-            entries << entry->text() + entry->shortcut().toString();
-        QCOMPARE(entries.mid(6),
-                 L({"Export p&lot...", "Export &curves...", "Export &table...",
-                    "Export compariso&n...", "Select for a sc&hedule...", "&Exit"}));
-        chooseFile(dir.filePath("chosen"), "SVG drawing (*.svg)"); // takes the filter's suffix
-        menuAction(*window, "Export p&lot...")->trigger();
-        QVERIFY(QFileInfo(dir.filePath("chosen.svg")).size() > 0);
     }
 
     // The catalogue and schedule of the command line's test, worked there: duty П1 is met by
