@@ -18,7 +18,7 @@ QString format(const QString& fileName)
     return known.contains(suffix) ? suffix : QString();
 }
 
-bool write(QwtPlot* plot, const QString& fileName, QString* error)
+bool write(QwtPlot* plot, const QString& fileName, QString& error)
 {
     const QString type = format(fileName);
     // Qwt writes straight to a named file and tells nothing of a failure: it writes a scratch
@@ -39,10 +39,10 @@ bool write(QwtPlot* plot, const QString& fileName, QString* error)
     QSaveFile file(fileName);
     const bool written = !bytes.isEmpty() && file.open(QIODevice::WriteOnly) &&
                          file.write(bytes) == bytes.size() && file.commit();
-    if (!written && error)
-        *error = fileName + (file.errorString().isEmpty() || bytes.isEmpty()
-                                 ? QString()
-                                 : QLatin1String(": ") + file.errorString());
+    if (!written)
+        error = fileName + (file.errorString().isEmpty() || bytes.isEmpty()
+                                ? QString()
+                                : QLatin1String(": ") + file.errorString());
     return written;
 }
 

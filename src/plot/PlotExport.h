@@ -17,7 +17,7 @@ const int dotsPerInch = 150;
 // "png", "svg" or "pdf" for a file name with that suffix in any case; empty for any other.
 QString format(const QString& fileName);
 // Writes the plot through a temporary file, so that a failure leaves the old file or none. The
-// error, if any, names the file.
-bool write(QwtPlot* plot, const QString& fileName, QString* error = nullptr);
+// error, on a failure, names the file.
+bool write(QwtPlot* plot, const QString& fileName, QString& error);
 
 } // namespace PlotExport

@@ -49,7 +49,7 @@ void Exporter::addEntry(QMenu* menu, const QString& text, const QString& title, 
 bool Exporter::exportPlot(const QString& fileName)
 {
     QString error;
-    const bool written = PlotExport::write(plot, fileName, &error);
+    const bool written = PlotExport::write(plot, fileName, error);
     return done(written, error);
 }
 
