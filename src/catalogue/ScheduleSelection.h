@@ -29,8 +29,8 @@ public:
     // One output row: a fan's rank for a duty, or rank 0 without a fan when none meets it.
     struct Row
     {
-        int duty = 0; // index in the schedule
-        int rank = 0;
+        int duty{}; // index in the schedule
+        int rank{};
         int fan = -1; // index in fans()
         OperatingPoint point;
     };

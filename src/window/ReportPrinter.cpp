@@ -95,8 +95,8 @@ void ReportPrinter::printChoice(const std::function<QString()>& table,
     QRectF body = page;
     body.setTop(page.top() + band);
     auto drawHeader = [&painter, &page, &header, band] {
-        painter.drawText(QRectF(page.left(), page.top(), page.width(), band / 2),
-                         Qt::AlignLeft | Qt::AlignVCenter, header);
+        painter.drawText(QRectF(page.left(), page.top(), page.width(), band),
+                         Qt::AlignLeft | Qt::AlignTop, header);
     };
     bool firstPage = true;
     auto startPage = [&printer, &firstPage, &drawHeader] {
