@@ -12,11 +12,11 @@ namespace DutySchedule {
 struct Duty
 {
     QString name;
-    double q = 0.0;
-    double p = 0.0;
-    double t = 20.0;
+    double q{};
+    double p{};
+    double t = 20.0; // the defaults of an absent column or an empty cell
     double hours = 0.0;
-    int line = 0; // where the duty stands in the file, 1 for the first line
+    int line{}; // where the duty stands in the file, 1 for the first line
 };
 
 struct Schedule
@@ -28,7 +28,7 @@ struct Schedule
 
 struct Error
 {
-    int line = 0;
+    int line{};
     QString message;
 };
 
