@@ -17,11 +17,7 @@ TablePlaceholder::TablePlaceholder(const QString& text, QAbstractItemView* view)
     setPalette(shaded);
 
     view->viewport()->installEventFilter(this);
-    const QAbstractItemModel* model = view->model();
-    connect(model, &QAbstractItemModel::modelReset, this, &TablePlaceholder::follow);
-    connect(model, &QAbstractItemModel::rowsInserted, this, &TablePlaceholder::follow);
-    connect(model, &QAbstractItemModel::rowsRemoved, this, &TablePlaceholder::follow);
-    connect(model, &QAbstractItemModel::layoutChanged, this, &TablePlaceholder::follow);
+    connect(view->model(), &QAbstractItemModel::modelReset, this, &TablePlaceholder::follow);
     follow();
 }
 

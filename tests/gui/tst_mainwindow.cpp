@@ -333,6 +333,7 @@ private slots:
         QCOMPARE(boxes.texts,
                  (QStringList{"Could not open " + catalogue.folder() + "changelog.txt.",
                               "Could not open https://vortel.example/order/2.", pdf, pdf}));
+        QVERIFY(browser->toPlainText().startsWith("vr80_75")); // the sheet stays
         select({1, 5}); // fans of two models: which sheet is meant?
         QVERIFY(browser->toPlainText().startsWith("To see tech info on needed model"));
         select({1, 2, 5}); // then none: no sheet
