@@ -118,10 +118,7 @@ private slots:
         };
         // Airflow (row 0) off: its value, ± and deviation with it. 100 Pa ± 15 % is [85, 115]:
         // fan 8 (100-250 Pa) alone.
-        QStringList shown;
-        for (const QAbstractSpinBox* spin : box->findChildren<QAbstractSpinBox*>())
-            shown << spin->text();
-        QCOMPARE(shown, (QStringList{"100.00 Pa", "15 %", "1000.00 m³/h", "15 %"}));
+        QCOMPARE(static_cast<QAbstractSpinBox*>(at(0, 1))->text(), "1000.00 m³/h"); // with its unit
         QTest::keyClick(at(0, 0), Qt::Key_Space);
         QVERIFY(!at(0, 1)->isEnabled() && !at(0, 2)->isEnabled() && !at(0, 3)->isEnabled() &&
                 at(1, 1)->isEnabled() && at(1, 3)->isEnabled());
