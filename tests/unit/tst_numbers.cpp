@@ -264,6 +264,8 @@ private slots:
         QCOMPARE(shown({NRated, MotorLoadRated, RatedCount}, 300),
                  QVariantList({2.0, false, 100.5, true, QVariant(), false}));
         QCOMPARE(shown({MotorLoadRated}, 20), QVariantList({QVariant(), false}));
+        point.motorLoad = point.motorLoadRated = 100.0; // a motor at its full power is no alarm
+        QVERIFY(!isAlarming(point, MotorLoad) && !isAlarming(point, MotorLoadRated, 300));
         point.loadKnown = false;
         QCOMPARE(shown({N, MotorLoad, MotorLoadRated}, 300),
                  QVariantList({3.142, false, QVariant(), false, QVariant(), false}));
