@@ -103,7 +103,7 @@ private slots:
     // λ = 0.5φ² + 0.05φ + 0.1 = 0.11, N = λ·0.6π·De²·u³/4000 = 0.209081; η = φψ/λ = 83.5035 %.
     // Fan 2 (400 °C, shown at 20 °C): De 0.315, u = 47.00608, Q 1318.77, P = 1325.743ψ = 1217.75,
     // N 0.534216. The table sorted by P: fan 1 (300 - 500) before fan 2 (700 - 900), against the
-    // newest-first listing; fan 2's duty as in tst_mainwindow's comparisonDutyRows. Fan 1: ψ =
+    // newest-first listing; fan 2's duty as in tst_mainwindow's comparison test. Fan 1: ψ =
     // 56.84892φ² on the system, φ 0.1297959, Q 1722, P 494, λ 0.1149133, N 0.218, η 108.2,
     // 29.1 % of 0.75 kW, not stable. The comparison: a column per fan, the id row hidden.
     void csvFiles()
