@@ -225,7 +225,8 @@ private slots:
         }
         cmp->clearSelection(); // the clicks chose columns
         const QRect third = cmp->visualRect(model->index(0, 2));
-        QMetaObject::invokeMethod(cmp, "customContextMenuRequested", Q_ARG(QPoint, third.center()));
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, third.center());
+        QApplication::sendEvent(cmp->viewport(), &rightClick);
         QMenu* menu = nullptr;
         QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
         menu->actions().first()->trigger();
