@@ -89,7 +89,7 @@ void ExtraAxes::setScaleEngine(int axis, bool logarithmic)
         if (logarithmic)
             plot->setAxisScaleEngine(id.pos, new QwtLogScaleEngine(10));
         else
-            plot->setAxisScaleEngine(id.pos, new QwtLinearScaleEngine(10));
+            plot->setAxisScaleEngine(id.pos, new QwtLinearScaleEngine);
     } else {
         QwtScaleWidget* widget = scaleWidget(axis);
         // A bare scale widget has no engine: it takes the engine's value-to-pixel mapping.

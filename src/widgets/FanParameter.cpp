@@ -41,7 +41,6 @@ void FanParameter::fillWithData(QSqlQuery& query)
     while (query.next()) {
         const QVariant value = query.value(0);
         auto* item = new QListWidgetItem(dataToUserText(value));
-        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Checked);
         item->setData(Qt::UserRole, value);
         list->addItem(item);

@@ -28,7 +28,6 @@ void MainWindow::createTree()
 {
     fansTree = new QTreeWidget(this);
     fansTree->setHeaderHidden(true);
-    fansTree->setSelectionMode(QAbstractItemView::SingleSelection);
     auto* root = new QTreeWidgetItem;
     if (!loadTree(root)) {
         delete root;
