@@ -417,6 +417,9 @@ private slots:
         QApplication::sendEvent(plot.canvas(), &help);
         QCOMPARE(QToolTip::text(), tip.arg("Ж").arg(3000));
         QCOMPARE(plot.curveTip((point(0) + point(1)) / 2), tip.arg("Ж").arg(3000));
+        const QPointF onSlow(x.transform(fans[0].get_Q_values()[10]),
+                             p.transform(fans[0].get_P_values()[10]));
+        QCOMPARE(plot.curveTip(onSlow), tip.arg("К").arg(1500));
         // The canvas's top left corner: the highest pressure (fan 3000's first point) starts at
         // twice fan 1500's least airflow, the lowest power (fan 1500's first) at the bottom. The
         // tip shown goes.
