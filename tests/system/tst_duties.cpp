@@ -1,4 +1,5 @@
 #include "Csv.h"
+#include "ScheduleSelection.h"
 #include "TestSupport.h"
 
 #include <QProcess>
@@ -134,6 +135,28 @@ private slots:
                 else
                     QCOMPARE(fields.at(i), expected.at(i));
             }
+        }
+    }
+
+    // What the bounds spare the root finding, of 9 pairs (П1 and "none" with fans 1 to 4, ДУ with
+    // fan 2): "none" lies below every fan's airflow range; at П1's accepted airflows fan 4 makes
+    // at least 60π²·1.44·(1 − 5·(0.2·1.1/1.2)²) = 709.4 Pa, over 473.741·1.1² = 573.2 Pa but not
+    // over 473.741·1.25² = 740.2 Pa.
+    void boundCounts()
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE");
+        db.setDatabaseName(folder.catalogueFile());
+        ScheduleSelection selection;
+        DutySchedule::Schedule s;
+        DutySchedule::Error error;
+        QString diagnostic;
+        QVERIFY(db.open() && selection.load(db, diagnostic) &&
+                DutySchedule::read(QString::fromUtf8(fileBytes(schedule)), s, error));
+        for (const double tolerance : {0.1, 0.25}) {
+            ScheduleSelection::Counts n;
+            selection.select(s.duties, 3, tolerance, &n);
+            QCOMPARE(QVector<qint64>({n.pairs, n.bounded, n.pressureBounded}),
+                     QVector<qint64>({9, 4, tolerance < 0.2}));
         }
     }
 
