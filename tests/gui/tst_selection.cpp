@@ -112,7 +112,8 @@ private slots:
     void match()
     {
         auto* box = window->findChild<MatchingWidget*>();
-        QVERIFY(!outsideLayout(*box));
+        window->resize(1600, 900); // room to share out
+        QVERIFY(approved("window.txt", layoutOf(*window)));
         auto at = [box](int row, int column) {
             return static_cast<QGridLayout*>(box->layout())->itemAtPosition(row, column)->widget();
         };

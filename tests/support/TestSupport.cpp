@@ -60,25 +60,48 @@ void leaveStartPage(MainWindow& window, int picture)
     QTest::mouseClick(window.findChildren<ClickableLabel*>().value(picture), Qt::LeftButton);
 }
 
-bool outsideLayout(const QWidget& parent)
+bool approved(const QString& name, const QByteArray& actual)
 {
-    QSet<const QWidget*> laid;
-    const std::function<void(const QLayout*)> collect = [&](const QLayout* layout) {
-        for (int i = 0; layout && i < layout->count(); ++i)
-            laid << layout->itemAt(i)->widget(), collect(layout->itemAt(i)->layout());
-    };
-    collect(parent.layout());
-    QRegion taken;
-    for (const QWidget* child :
-         parent.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!child->isVisibleTo(&parent))
-            continue;
-        if (!laid.contains(child) || taken.intersects(child->geometry()) ||
-            (child->layout() && outsideLayout(*child)))
-            return true;
-        taken += child->geometry();
+    const QString file = VORTEL_SOURCE_DIR "/tests/approved/" + name;
+    if (qEnvironmentVariableIsSet("VORTEL_APPROVE"))
+        return writeBytes(file, actual);
+    if (QFontInfo(QGuiApplication::font()).family() != "DejaVu Sans" ||
+        qstrcmp(qVersion(), "5.15.8") != 0) {
+        qWarning("%s: not compared, drawn with another font or Qt", qPrintable(name));
+        return true;
     }
+    const QString seen = QDir::temp().filePath(name);
+    if (fileBytes(file) == actual)
+        return true;
+    writeBytes(seen, actual);
+    qWarning("%s differs from the approved copy: see %s", qPrintable(name), qPrintable(seen));
     return false;
+}
+
+bool approved(const QString& name, const QImage& picture)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    return buffer.open(QIODevice::WriteOnly) && picture.save(&buffer, "PNG") && approved(name, png);
+}
+
+QByteArray layoutOf(const QWidget& top)
+{
+    QByteArray text;
+    for (int i = 0; i < 5; ++i) // a resize and the layouts it sets off settle through events
+        QCoreApplication::processEvents();
+    for (const QWidget* w : top.findChildren<QWidget*>()) {
+        const QPoint at = w->mapTo(&top, QPoint());
+        if (w->isVisibleTo(&top))
+            text += QString("%1 %2 %3,%4 %5x%6\n")
+                        .arg(w->metaObject()->className(), w->objectName())
+                        .arg(at.x())
+                        .arg(at.y())
+                        .arg(w->width())
+                        .arg(w->height())
+                        .toUtf8();
+    }
+    return text;
 }
 
 QAction* menuAction(const MainWindow& window, const QString& text)

@@ -89,10 +89,14 @@ QList<int> tableIds(const MainWindow& window);
 void leaveStartPage(MainWindow& window, int picture);
 QAction* menuAction(const MainWindow& window, const QString& text);
 
-// Whether a shown widget inside `parent`, or inside a laid-out widget within, is in none of its
-// parent's layouts, and so lies wherever it was made, or covers another, as one given another's
-// cell does.
-bool outsideLayout(const QWidget& parent);
+// Whether `actual` is the approved copy tests/approved/<name>, looked at once by eye; with
+// VORTEL_APPROVE set it writes the copy instead. A differing copy is left in the temporary folder
+// to be looked at. Drawn with DejaVu Sans by Qt 5.15.8: with another font or Qt, nothing is
+// compared.
+bool approved(const QString& name, const QByteArray& actual);
+bool approved(const QString& name, const QImage& picture);
+// Each shown widget inside `top`, in creation order: class, name, place and size in `top`.
+QByteArray layoutOf(const QWidget& top);
 
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.
 QList<int> sqliteFanIds(const QString& catalogueFile, const QString& condition);
