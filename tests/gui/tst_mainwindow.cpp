@@ -134,7 +134,7 @@ private slots:
         QTRY_COMPARE(heading->font().pointSize(), 20);
         QVERIFY(heading->font().bold());
         auto* page = window->findChild<StartPage*>(); // at its least width they shrink to 9 pt
-        QVERIFY(approved("start page.txt", layoutOf(*page)));
+        QVERIFY(approved("start_page.txt", layoutOf(*page)));
         page->resize(page->minimumWidth(), page->height());
         QCOMPARE(heading->font().pointSize(), 9);
         for (const QLabel* label : page->findChildren<QLabel*>()) // none cut
