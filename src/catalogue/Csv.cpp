@@ -70,7 +70,7 @@ bool Csv::parse(const QString& text, QVector<Record>& records, int* badLine) con
             const QChar c = text.at(pos);
             if (inQuotes) {
                 if (c == QLatin1Char('"')) {
-                    if (pos + 1 < text.size() && text.at(pos + 1) == QLatin1Char('"')) {
+                    if (text.midRef(pos + 1).startsWith(QLatin1Char('"'))) {
                         current.append(c);
                         ++pos;
                     } else {

@@ -46,7 +46,7 @@ bool read(const QString& text, Schedule& schedule, Error& error)
     const Csv csv(delimiterOf(text));
     schedule.delimiter = csv.delimiter();
     QVector<Csv::Record> records;
-    int badLine = 0;
+    int badLine; // set when the parse fails
     if (!csv.parse(text, records, &badLine))
         return fail(error, badLine, tr("a quote is never closed"));
     if (records.isEmpty())
