@@ -93,12 +93,13 @@ QByteArray layoutOf(const QWidget& top)
     for (const QWidget* w : top.findChildren<QWidget*>()) {
         const QPoint at = w->mapTo(&top, QPoint());
         if (w->isVisibleTo(&top))
-            text += QString("%1 %2 %3,%4 %5x%6\n")
+            text += QString("%1 %2 %3,%4 %5x%6 %7\n")
                         .arg(w->metaObject()->className(), w->objectName())
                         .arg(at.x())
                         .arg(at.y())
                         .arg(w->width())
                         .arg(w->height())
+                        .arg(w->property("value").toString())
                         .toUtf8();
     }
     return text;

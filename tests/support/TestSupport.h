@@ -95,7 +95,8 @@ QAction* menuAction(const MainWindow& window, const QString& text);
 // compared.
 bool approved(const QString& name, const QByteArray& actual);
 bool approved(const QString& name, const QImage& picture);
-// Each shown widget inside `top`, in creation order: class, name, place and size in `top`.
+// Each shown widget inside `top`, in creation order: class, name, place and size in `top`,
+// and a slider's or spin box's value.
 QByteArray layoutOf(const QWidget& top);
 
 // The ids that SQLite itself selects with the fan table query and `condition`, in id order.

@@ -294,7 +294,8 @@ private slots:
         row("margins l 1000 1000.0000012 0 0, 1000 1000.0000008 0 0", "1000 1000 316.228 3162.28");
         // Ticks from lo to hi: steps of 4800 / 4, ratios of 10; fewer than 3 give the ends.
         row("ticks - 600 5400 5, 600 5400 2", "600 1800 3000 4200 5400 600 5400");
-        row("ticks l 100 100000 4, 1 1000 1, -1 1 3", "100 1000 10000 100000 1 1000 -1 0 1");
+        row("ticks l 100 100000 4, 1 1000 1, 0.01 1 3, -1 1 3",
+            "100 1000 10000 100000 1 1000 0.01 0.1 1 -1 0 1");
         // Power widened by d = 0.15 × (max − min) at both ends: 3, 1.35; below zero on a log
         // scale 3 / (23 / 3)^0.15 = 3 / 1.357343 instead.
         row("widen l 10 30, 3 23", "7 33 2.21019 26");
