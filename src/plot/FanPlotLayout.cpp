@@ -4,6 +4,8 @@
 
 #include <qwt_scale_widget.h>
 
+#include <algorithm>
+
 int FanPlotLayout::axisDim(const QwtScaleWidget* axis)
 {
     // Titles are short: like the base layout, measure them unwrapped.
@@ -24,9 +26,9 @@ QVector<QRectF> FanPlotLayout::besides(const QVector<QwtScaleWidget*>& axes, con
     QVector<QRectF> rects;
     for (const QwtScaleWidget* extra : axes) {
         const int dim = axisDim(extra);
-        x += direction * spacing();
-        rects.append(QRectF(direction < 0 ? x - dim : x, axis.top(), dim, axis.height()));
-        x += direction * dim;
+        const double near = x + direction * spacing();
+        x = near + direction * dim;
+        rects.append(QRectF(std::min(near, x), axis.top(), dim, axis.height()));
     }
     return rects;
 }
