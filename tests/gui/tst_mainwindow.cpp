@@ -132,7 +132,6 @@ private slots:
         for (QLabel* label : window->findChildren<QLabel*>())
             heading = label->text() == "Вентиляторы осевые" ? label : heading;
         QTRY_COMPARE(heading->font().pointSize(), 20);
-        QVERIFY(heading->font().bold());
         auto* page = window->findChild<StartPage*>(); // at its least width they shrink to 9 pt
         QVERIFY(approved("start_page.txt", layoutOf(*page)));
         page->resize(page->minimumWidth(), page->height());
@@ -222,6 +221,7 @@ private slots:
             const QString pdf = "file://" + catalogue.folder() + "pdf/vr80_75.pdf";
             QCOMPARE(opened->urls, (QStringList{pdf, "https://vortel.example/order/2", pdf}));
             QCOMPARE(boxes.texts, QStringList{"Order is not available."});
+            QVERIFY(!static_cast<QPushButton*>(cmp->indexWidget(model->index(11, 1)))->isDown());
         }
         cmp->clearSelection(); // the clicks chose columns
         const QRect third = cmp->visualRect(model->index(0, 2));
