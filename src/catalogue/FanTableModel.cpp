@@ -214,27 +214,15 @@ void FanTableModel::Column::append(sqlite3_stmt* statement, int column, int row)
                 lastBytes = QByteArray(bytes, size);
                 const auto* text =
                     static_cast<const QChar*>(sqlite3_column_text16(statement, column));
-                lastText =
-                    intern(text, sqlite3_column_bytes16(statement, column) / int(sizeof(QChar)));
+                lastText = variants.size();
+                variants.append(
+                    QString(text, sqlite3_column_bytes16(statement, column) / int(sizeof(QChar))));
                 byteIndex.insert(lastBytes, lastText);
             }
         }
         store(Text, lastText, row);
     }
     }
-}
-
-qint64 FanTableModel::Column::intern(const QChar* text, int length)
-{
-    const QString key = QString::fromRawData(text, length);
-    const auto found = textIndex.constFind(key);
-    if (found != textIndex.constEnd())
-        return found.value();
-    const qint64 index = variants.size();
-    const QString copy(text, length);
-    variants.append(copy);
-    textIndex.insert(copy, index);
-    return index;
 }
 
 void FanTableModel::Column::store(Kind kind, qint64 cell, int row)
@@ -253,7 +241,6 @@ void FanTableModel::Column::finish()
     cells.shrink_to_fit();
     kinds.shrink_to_fit();
     variants.squeeze();
-    textIndex = QHash<QString, qint64>();
     byteIndex = QHash<QByteArray, qint64>();
     lastBytes = QByteArray();
     lastText = -1;

@@ -64,7 +64,6 @@ private:
         QVariant value(int row) const;
 
         void store(Kind kind, qint64 cell, int row);
-        qint64 intern(const QChar* text, int length);
 
         // One kind per row, only once the rows stop sharing the kind of the first.
         std::vector<quint8> kinds;
@@ -72,10 +71,9 @@ private:
         // The integer, the real's bits or the index into `variants`.
         std::vector<qint64> cells;
         QVector<QVariant> variants;
-        // While loading: where each text already is, by its characters and by its bytes as
-        // SQLite holds them, and the last one seen; rows of one model or class tend to come
-        // together, so the last text is the likely one.
-        QHash<QString, qint64> textIndex;
+        // While loading: where each text already is, by its bytes as SQLite holds them, and the
+        // last one seen; rows of one model or class tend to come together, so the last text is
+        // the likely one.
         QHash<QByteArray, qint64> byteIndex;
         QByteArray lastBytes;
         qint64 lastText = -1;
