@@ -209,7 +209,7 @@ private:
     StartPage* startPage = nullptr;
     const int headingFontSize = 20;
     QString aboutText;
-    bool treeSplitterDefaultPending = false;
+    bool treeSplitterDefaultPending; // set by restoreWindowState() before anything reads it
     QTabWidget* tabWidget = nullptr;
     QSplitter* treeParamSplitter = nullptr;
     QSplitter* tabsTableSplitter = nullptr;
