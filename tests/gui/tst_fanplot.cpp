@@ -112,7 +112,8 @@ private slots:
         QTest::mouseClick(plot.canvas(), Qt::LeftButton, {}, QPoint(200, 150)); // on no fans
         for (int axis = 0; axis < PlotAxis::Count; ++axis) // empty, each scale from 0 to 100
             QVERIFY(plot.scaleDiv(axis) == QwtScaleDiv(0, 100, {}, {}, {0, 100}));
-        QVERIFY(!plot.isShowingOperatingPoints() && !plot.isShowingEfficiency()); // till asked
+        QVERIFY(!plot.isShowingOperatingPoints() && !plot.isShowingEfficiency() && // till asked
+                plot.canvas()->hasMouseTracking()); // moves arrive without a button too
         QCOMPARE(plot.findChildren<QwtScaleWidget*>().size(), 7); // six axes and the efficiency's
         plot.setLogScale(log);
         plot.setShowMarkers(false);
