@@ -57,7 +57,6 @@ bool read(const QString& text, Schedule& schedule, Error& error)
         titles.append(field.trimmed().toLower());
     const int headerLine = records.first().line;
     int position[ColumnCount];
-    int needed = 0;
     for (int c = 0; c < ColumnCount; ++c) {
         const QString name = QLatin1String(columnNames[c]);
         position[c] = titles.indexOf(name);
@@ -65,8 +64,9 @@ bool read(const QString& text, Schedule& schedule, Error& error)
             return fail(error, headerLine, tr("the column \"%1\" is named twice").arg(name));
         if (position[c] < 0 && c <= P)
             return fail(error, headerLine, tr("no column \"%1\"").arg(name));
-        needed = std::max(needed, position[c] + 1);
     }
+    // A row needs its fields up to the rightmost column named.
+    const int needed = *std::max_element(position, position + ColumnCount) + 1;
 
     for (int r = 1; r < records.size(); ++r) {
         const Csv::Record& record = records.at(r);
