@@ -160,12 +160,11 @@ private slots:
                 cells << model->index(row, c).data().toString();
             return cells;
         };
-        // The duty columns' titles.
-        QCOMPARE(
-            model->headerData(ScheduleResultModel::DutyFirst, Qt::Horizontal).toString() +
-                model->headerData(ScheduleResultModel::DutyFirst + DutyColumns::N, Qt::Horizontal)
-                    .toString(),
-            QString("Q at duty, m³/hN at duty, kW"));
+        QString titles; // of the duty columns and of one after them
+        for (const int c : {0, int(DutyColumns::N), int(DutyColumns::Count)})
+            titles +=
+                model->headerData(ScheduleResultModel::DutyFirst + c, Qt::Horizontal).toString();
+        QCOMPARE(titles, QString("Q at duty, m³/hN at duty, kWCold start load, %"));
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
         QVERIFY(view->isColumnHidden(ScheduleResultModel::FanId));
