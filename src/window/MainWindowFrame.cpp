@@ -248,7 +248,8 @@ void MainWindow::restoreWindowState()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == treeParamSplitter && treeSplitterDefaultPending &&
+    // Installed only while the default is pending, and removed once it is set.
+    if (watched == treeParamSplitter &&
         (event->type() == QEvent::Resize || event->type() == QEvent::Show) &&
         treeParamSplitter->isVisible()) {
         treeSplitterDefaultPending = false;
