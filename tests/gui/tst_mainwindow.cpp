@@ -170,10 +170,11 @@ private slots:
         QList<int> sizes = splitterSizes(); // 35 % to the tree at first
         QVERIFY(qAbs(double(sizes.at(0)) / (sizes.at(0) + sizes.at(1)) - 0.35) < 0.01);
 
-        window->setGeometry(60, 70, 700, 500);
-        window->findChildren<QSplitter*>().at(1)->setSizes({200, 400});
+        window->setGeometry(5, 70, 790, 500); // room for a tree under its first 35 %
         window->findChildren<QSplitter*>().at(0)->setSizes({300, 100});
+        window->findChildren<QSplitter*>().at(1)->setSizes({100, 500});
         sizes = splitterSizes();
+        tabs()->setCurrentIndex(1), tabs()->setCurrentIndex(0); // away and back keeps them
         auto* matching = window->findChild<MatchingWidget*>();
         window->findChild<FanPlot*>()->setWorkingPoint(4200, 420);
         matching->findChildren<QSpinBox*>().at(0)->setValue(7);
