@@ -70,9 +70,9 @@ bool approved(const QString& name, const QByteArray& actual)
         qWarning("%s: not compared, drawn with another font or Qt", qPrintable(name));
         return true;
     }
-    const QString seen = QDir::temp().filePath(name);
     if (fileBytes(file) == actual)
         return true;
+    const QString seen = QDir::temp().filePath(name);
     writeBytes(seen, actual);
     qWarning("%s differs from the approved copy: see %s", qPrintable(name), qPrintable(seen));
     return false;
@@ -91,16 +91,17 @@ QByteArray layoutOf(const QWidget& top)
     for (int i = 0; i < 5; ++i) // a resize and the layouts it sets off settle through events
         QCoreApplication::processEvents();
     for (const QWidget* w : top.findChildren<QWidget*>()) {
+        if (!w->isVisibleTo(&top))
+            continue;
         const QPoint at = w->mapTo(&top, QPoint());
-        if (w->isVisibleTo(&top))
-            text += QString("%1 %2 %3,%4 %5x%6 %7\n")
-                        .arg(w->metaObject()->className(), w->objectName())
-                        .arg(at.x())
-                        .arg(at.y())
-                        .arg(w->width())
-                        .arg(w->height())
-                        .arg(w->property("value").toString())
-                        .toUtf8();
+        text += QString("%1 %2 %3,%4 %5x%6 %7\n")
+                    .arg(w->metaObject()->className(), w->objectName())
+                    .arg(at.x())
+                    .arg(at.y())
+                    .arg(w->width())
+                    .arg(w->height())
+                    .arg(w->property("value").toString())
+                    .toUtf8();
     }
     return text;
 }
