@@ -9,10 +9,7 @@ class QCoreApplication;
 class ToolkitTranslation
 {
 public:
-    // Installs Qt's Russian translation, owned by `app`: the copy in the program folder's "lang/"
-    // first, so that an installed program brings its own, else the one of the Qt installation.
-    // False when neither can be loaded.
+    // Installs Qt's Russian translation, owned by `app`, from the copy that the build puts in the
+    // program folder's "lang/", so that an installed program brings its own. False without it.
     static bool installRussian(const QString& programFolder, QCoreApplication* app);
-    // Where the copy beside the program lies.
-    static QString programCopy(const QString& programFolder);
 };
