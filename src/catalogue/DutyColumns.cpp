@@ -22,9 +22,9 @@ QString title(int column)
                : QString();
 }
 
-QVariant value(const OperatingPoint& point, int column, int ratedTemperature)
+QVariant value(const OperatingPoint& point, int column)
 {
-    if (!point.found || (column >= Count && ratedTemperature <= 20))
+    if (!point.found)
         return QVariant();
     const OperatingPoint shown = point.shown();
     const bool load = column == MotorLoad || column == MotorLoadRated;
@@ -60,10 +60,10 @@ QString stableText(const QVariant& value)
                                    : QCoreApplication::translate("DutyColumns", "no");
 }
 
-bool isAlarming(const OperatingPoint& point, int column, int ratedTemperature)
+bool isAlarming(const OperatingPoint& point, int column)
 {
     // Only a number shown can be red.
-    if (!value(point, column, ratedTemperature).isValid())
+    if (!value(point, column).isValid())
         return false;
     if (column == Stable)
         return !point.stable;

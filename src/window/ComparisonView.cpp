@@ -178,11 +178,16 @@ void ComparisonView::showFanRows()
             const FanCalculator* fan = fans.value(id);
             const OperatingPoint point =
                 fan ? OperatingPoint::solve(*fan, duty.x(), duty.y()) : OperatingPoint();
-            const int rated = fan ? fan->get_temperature() : 20;
+            // A fan rated for 20 °C has no hot duty of its own: its rated rows stay empty.
+            const int shown = fan && fan->get_temperature() > 20 ? int(DutyColumns::RatedCount)
+                                                                 : int(DutyColumns::Count);
             for (int row = 0; row < DutyColumns::RatedCount; ++row) {
-                QMap<int, QVariant> cell{{Qt::DisplayRole, DutyColumns::value(point, row, rated)}};
-                if (DutyColumns::isAlarming(point, row, rated))
-                    cell.insert(Qt::ForegroundRole, QBrush(Qt::red));
+                QMap<int, QVariant> cell;
+                if (row < shown) {
+                    cell.insert(Qt::DisplayRole, DutyColumns::value(point, row));
+                    if (DutyColumns::isAlarming(point, row))
+                        cell.insert(Qt::ForegroundRole, QBrush(Qt::red));
+                }
                 rows[first + row].cells.append(cell);
             }
         }
