@@ -167,6 +167,13 @@ private slots:
                                 << fan.get_material() << fan.get_className();
         QCOMPARE(seen + fan.get_Ncons_label_left(),
                  "4 0.4 20 1500 1.05 5 О Схема 5 ВР80-75-4-1.05Dn (0.75/1400) Ncons");
+        // A new duty refreshes its columns, the last ones, in every row.
+        model.setDuty({1000, 100});
+        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+        model.setDuty({2000, 200});
+        QCOMPARE(changed.value(0).mid(0, 2),
+                 (QVariantList{QVariant::fromValue(model.index(0, model.dutyColumn(0))),
+                               QVariant::fromValue(model.index(0, model.columnCount() - 1))}));
     }
 
     void fanTableModel_data()
