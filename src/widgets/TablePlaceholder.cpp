@@ -13,7 +13,7 @@ TablePlaceholder::TablePlaceholder(const QString& text, QAbstractItemView* view)
     // Clicks and the context menu belong to the view underneath.
     setAttribute(Qt::WA_TransparentForMouseEvents);
     QPalette shaded = palette();
-    shaded.setColor(QPalette::WindowText, shaded.color(QPalette::Disabled, QPalette::Text));
+    shaded.setColor(foregroundRole(), shaded.color(QPalette::Disabled, QPalette::Text));
     setPalette(shaded);
 
     view->viewport()->installEventFilter(this);
