@@ -71,7 +71,7 @@ bool parseArguments(const QStringList& arguments, Options& options, QString& err
             return false;
         }
         const QString value = arguments.at(++i);
-        bool ok = false;
+        bool ok; // set by every option below
         if (name == QLatin1String(dutiesOption)) {
             options.file = value;
             ok = !value.isEmpty();
