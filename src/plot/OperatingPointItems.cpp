@@ -18,6 +18,7 @@
 #include <qwt_text.h>
 
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -147,16 +148,17 @@ OperatingPointItems::placeLabel(const QPointF& point, const QSizeF& size, Qt::Al
         }
         return area;
     };
-    const LabelPlace* best = nullptr;
-    double least = 0.0;
+    // Where none fits, the first.
+    const LabelPlace* best = &candidates.first();
+    double least = std::numeric_limits<double>::infinity();
     for (const LabelPlace& candidate : candidates) {
         if (!canvas.contains(candidate.rect))
             continue;
         const double area = covered(candidate.rect);
-        if (!best || area < least)
+        if (area < least)
             best = &candidate, least = area;
     }
-    return best ? *best : candidates.first();
+    return *best;
 }
 
 void OperatingPointItems::remove()

@@ -97,8 +97,8 @@ void MainWindow::treeItemSelectionChanged()
     QTreeWidgetItem* item = fansTree->currentItem();
     if (!item)
         return;
-    int left = 0;
-    int right = 0;
+    int left; // both set from the item
+    int right;
     getFanLeftRightValues(item, left, right);
     baseCondition = CatalogueQueries::treeNodeCondition(left, right);
     selectionSubject = item->text(0);

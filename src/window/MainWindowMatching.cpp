@@ -20,8 +20,8 @@ void MainWindow::createMatching()
     QList<int> rightValues;
     QTreeWidgetItem* root = fansTree->topLevelItem(0);
     for (int i = 0; root && i < root->childCount(); ++i) {
-        int left = 0;
-        int right = 0;
+        int left; // both set from the item
+        int right;
         getFanLeftRightValues(root->child(i), left, right);
         fanTypes.append(root->child(i)->text(0));
         leftValues.append(left);

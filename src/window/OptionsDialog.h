@@ -48,7 +48,7 @@ private:
 
     MainWindow* mainWindow = nullptr;
     FanPlot* plot = nullptr;
-    bool expertView = false;
+    bool expertView; // set by the constructor
 
     QWidget* expertArea = nullptr;
     QGridLayout* mainGrid = nullptr;
