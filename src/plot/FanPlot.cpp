@@ -335,8 +335,8 @@ bool FanPlot::eventFilter(QObject* watched, QEvent* event)
             QToolTip::showText(help->globalPos(), tip, canvas());
         return true;
     }
-    if (point && watched == canvas())
-        point->mouseEvent(event, !fanList.isEmpty(), logScale);
+    if (point && watched == canvas() && point->mouseEvent(event, !fanList.isEmpty(), logScale))
+        return true;
     return QwtPlot::eventFilter(watched, event);
 }
 

@@ -119,25 +119,28 @@ void WorkingPoint::moveTo(const QPoint& pos, bool logarithmic)
     plot->replot();
 }
 
-void WorkingPoint::mouseEvent(QEvent* event, bool hasFans, bool logarithmic)
+bool WorkingPoint::mouseEvent(QEvent* event, bool hasFans, bool logarithmic)
 {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return false;
     const auto* mouse = static_cast<const QMouseEvent*>(event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() == Qt::LeftButton && hasFans) {
+    const bool left = mouse->button() == Qt::LeftButton;
+    if (type == QEvent::MouseButtonPress && left) {
+        if (hasFans) {
             dragging = true;
             moveTo(mouse->pos(), logarithmic);
         }
-        break;
-    case QEvent::MouseMove:
-        if (dragging)
-            moveTo(mouse->pos(), logarithmic);
-        break;
-    case QEvent::MouseButtonRelease:
-        if (mouse->button() == Qt::LeftButton)
-            dragging = false;
-        break;
-    default:
-        break;
+        return true;
     }
+    if (type == QEvent::MouseMove && dragging) {
+        moveTo(mouse->pos(), logarithmic);
+        return true;
+    }
+    if (type == QEvent::MouseButtonRelease && left) {
+        dragging = false;
+        return true;
+    }
+    return false;
 }

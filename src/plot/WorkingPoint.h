@@ -37,8 +37,8 @@ public:
     // The plot has deleted every item.
     void forget();
 
-    // A press, move or release on the canvas; the canvas itself does nothing with them.
-    void mouseEvent(QEvent* event, bool hasFans, bool logarithmic);
+    // A press, move or release on the canvas; true when it was the point's.
+    bool mouseEvent(QEvent* event, bool hasFans, bool logarithmic);
 
 signals:
     void changed(QPointF point);
