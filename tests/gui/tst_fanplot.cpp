@@ -248,6 +248,12 @@ private slots:
         QTRY_COMPARE(menu->isVisible(), log);
         menu->actions().first()->trigger();
         QCOMPARE(match.count(), 1);
+        // A drag is the point's own: not passed on to the plot or the window.
+        for (const auto type :
+             {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, QPointF(100, 100), Qt::LeftButton, Qt::LeftButton, {});
+            QVERIFY(QApplication::sendEvent(plot.canvas(), &event) && event.isAccepted());
+        }
     }
 
     // The switches on a working point: each fan's operating point lies on its pressure curve and
