@@ -136,8 +136,9 @@ private slots:
     // The catalogue and schedule of the command line's test, worked there: duty П1 is met by
     // fans 1 and 3 (N 0.06π⁴ = 5.845 kW), ДУ at 400 °C by fan 2 with a cold start at 194.8 % of
     // its motor, "none" by no fan. Opened through the File menu, shown in the schedule's order,
-    // then by power at the duty after a header click, rows without a number last; the cold start
-    // over the motor's power in red.
+    // then by power at the duty after a header click, rows without a number last. Seen whole: a
+    // title over every column but the hidden fan id, stability in words, the cold start over the
+    // motor's power in red.
     void rankedAndSorted()
     {
         QVERIFY(scheduleCatalogue.build(QString::fromUtf8(
@@ -160,25 +161,15 @@ private slots:
                 cells << model->index(row, c).data().toString();
             return cells;
         };
-        QString titles; // of the duty columns and of one after them
-        for (const int c : {0, int(DutyColumns::N), int(DutyColumns::Count)})
-            titles +=
-                model->headerData(ScheduleResultModel::DutyFirst + c, Qt::Horizontal).toString();
-        QCOMPARE(titles, QString("Q at duty, m³/hN at duty, kWCold start load, %"));
         QCOMPARE(column(ScheduleResultModel::Duty), L({"П1", "П1", "ДУ", "none"}));
         QCOMPARE(column(ScheduleResultModel::FanId), L({"1", "3", "2", ""}));
-        QVERIFY(view->isColumnHidden(ScheduleResultModel::FanId));
         QCOMPARE(column(ScheduleResultModel::DutyFirst + DutyColumns::N),
                  L({"5.845", "5.845", "2.545", ""}));
-        const QModelIndex cold = model->index(2, ScheduleResultModel::ColdStartLoad);
-        QCOMPARE(cold.data().toDouble(), 194.8);
-        QCOMPARE(cold.data(Qt::ForegroundRole), QVariant(QColor(Qt::red)));
-        QVERIFY(!model->index(2, ScheduleResultModel::DutyFirst + DutyColumns::MotorLoad)
-                     .data(Qt::ForegroundRole)
-                     .isValid());
         view->horizontalHeader()->setSortIndicator(ScheduleResultModel::DutyFirst + DutyColumns::N,
                                                    Qt::AscendingOrder);
         QCOMPARE(column(ScheduleResultModel::FanId), L({"2", "1", "3", ""}));
+        dialog->resize(2300, 240); // every column in sight
+        QVERIFY(approved("schedule.png", dialog->grab().toImage()));
     }
 
     // The chosen rows' fans listed, plotted and compared; the hot duty's pressure at 20 °C is the
