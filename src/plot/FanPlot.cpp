@@ -156,7 +156,7 @@ void FanPlot::updatePlot()
         clearPlot();
         return;
     }
-    detachItems(QwtPlotItem::Rtti_PlotItem, true);
+    detachItems(); // every item, deleted
     point->forget();
     operatingPoints->forget();
 
@@ -211,7 +211,7 @@ void FanPlot::clearPlot()
 {
     removeAllFans();
     // The point's items go with the rest; the point comes back with the next plot that has fans.
-    detachItems(QwtPlotItem::Rtti_PlotItem, true);
+    detachItems(); // every item, deleted
     point->forget();
     operatingPoints->forget();
     replot();

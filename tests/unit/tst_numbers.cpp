@@ -21,10 +21,10 @@ struct FanInput
     QVector<double> psi{0, 0, 0, 0, -2.0, 0.2, 0.85};
     QVector<double> lambda{0, 0, 0, 0, 0.5, 0.05, 0.1};
 
-    FanCalculator make(int steps = 32) const
+    FanCalculator make(int steps = 32, bool compute = true) const
     {
         return FanCalculator("M", "Class", psi, lambda, b, c, D, rev, 5.5, temperature, nominal,
-                             1500, 1450.0, 0.1, 0.35, 7, true, steps);
+                             1500, 1450.0, 0.1, 0.35, 7, compute, steps);
     }
 };
 
@@ -129,6 +129,10 @@ private slots:
         // 0.2·0.35 = 0.92.
         const auto [low, high] = fan.psi_v_bounds(0.0, 0.35);
         QCOMPARE(numbers({low, high}, 7), "0.605 0.92");
+        const FanCalculator bare = input.make(3, false); // not computed: zeros, no labels
+        const QVector<double> zeros(3, 0.0);
+        QVERIFY(bare.get_Q_values() == zeros && bare.get_P_values() == zeros &&
+                bare.get_Ncons_values() == zeros && bare.get_P_label_left().isEmpty());
 
         // The motor's limit, on the default fan with its dynamic pressure.
         const FanCalculator radial = FanInput().make();
