@@ -95,14 +95,16 @@ private slots:
         choose("ВР");
         auto* searchEdit = window->findChild<QLineEdit*>(QStringLiteral("searchEdit"));
         BoxCloser boxes;
-        // Ctrl+F with text searches at once and switches to the Selection tab.
+        // Ctrl+F with text searches at once and switches to the Selection tab; typing goes on in
+        // the search field.
         tabs->setCurrentIndex(1);
         searchEdit->setText(QStringLiteral("вр80-75-4"));
         boxes.tickCheckBox = true;
         QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
         QCOMPARE(ids() << tabs->currentIndex(), (QList<int>{1, 4, 0}));
-        QCOMPARE(list(Diameter) << searchEdit->selectedText() << status(),
-                 (QStringList{"4", "вр80-75-4", "Found: 2 fans"}));
+        QCOMPARE(list(Diameter) << searchEdit->selectedText() << status()
+                                << (window->focusWidget() == searchEdit ? "typing" : ""),
+                 (QStringList{"4", "вр80-75-4", "Found: 2 fans", "typing"}));
         // Ticked once, the advice stays away; nothing found is told.
         searchEdit->setText(QStringLiteral("xyz"));
         QTest::keyClick(searchEdit, Qt::Key_Return);
