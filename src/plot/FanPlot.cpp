@@ -337,6 +337,10 @@ bool FanPlot::eventFilter(QObject* watched, QEvent* event)
     }
     if (point && watched == canvas() && point->mouseEvent(event, !fanList.isEmpty(), logScale))
         return true;
+    // The operating points' labels are placed for the canvas's size: a plot drawn while hidden
+    // has none yet.
+    if (watched == canvas() && event->type() == QEvent::Resize && showOperatingPoints)
+        moveOperatingPoints();
     return QwtPlot::eventFilter(watched, event);
 }
 

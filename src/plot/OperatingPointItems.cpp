@@ -107,17 +107,10 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
         text.setBorderPen(QPen(colour));
         text.setRenderFlags(Qt::AlignLeft);
         marker->setLabel(text);
-        // Above and left of the point, away from the working point's label right of the system;
-        // below near the canvas's top and right near its left edge, so that the canvas keeps it.
-        const QPointF at(flowMap.transform(point.q), pressureMap.transform(point.p));
-        const bool nearTop = std::abs(at.y() - pressureMap.p2()) < pressureMap.pDist() / 3.0;
-        const bool nearLeft = std::abs(at.x() - flowMap.p1()) < flowMap.pDist() / 3.0;
         // Labels of fans whose points lie close together move apart rather than cover each other.
+        const QPointF at(flowMap.transform(point.q), pressureMap.transform(point.p));
         const LabelPlace place =
-            placeLabel(at, text.textSize(plot->canvas()->font()) + QSizeF(2, 2),
-                       (nearTop ? Qt::AlignBottom : Qt::AlignTop) |
-                           (nearLeft ? Qt::AlignRight : Qt::AlignLeft),
-                       canvas, taken);
+            placeLabel(at, text.textSize(plot->canvas()->font()) + QSizeF(2, 2), canvas, taken);
         taken.append(place.rect);
         marker->setLabelAlignment(place.alignment);
         marker->setSpacing(place.spacing);
@@ -126,10 +119,15 @@ void OperatingPointItems::attach(const QVector<FanCalculator>& fans, const QVect
     }
 }
 
-OperatingPointItems::LabelPlace
-OperatingPointItems::placeLabel(const QPointF& point, const QSizeF& size, Qt::Alignment preferred,
-                                const QRectF& canvas, const QVector<QRectF>& taken)
+OperatingPointItems::LabelPlace OperatingPointItems::placeLabel(const QPointF& point,
+                                                                const QSizeF& size,
+                                                                const QRectF& canvas,
+                                                                const QVector<QRectF>& taken)
 {
+    const bool nearTop = point.y() - canvas.top() < canvas.height() / 3.0;
+    const bool nearLeft = point.x() - canvas.left() < canvas.width() / 3.0;
+    const Qt::Alignment preferred =
+        (nearTop ? Qt::AlignBottom : Qt::AlignTop) | (nearLeft ? Qt::AlignRight : Qt::AlignLeft);
     const Qt::Alignment flipX = preferred ^ (Qt::AlignLeft | Qt::AlignRight);
     const Qt::Alignment flipY = preferred ^ (Qt::AlignTop | Qt::AlignBottom);
     // Beside the point on each side, then further out, half a label's height at a time.

@@ -36,15 +36,17 @@ public:
     // Where a label of a size goes beside a point (canvas pixels): on the preferred side if it
     // fits the canvas and meets no label already placed, else on another side or further out,
     // wherever it covers the least of the others; on the preferred side if the canvas keeps it
-    // nowhere. The rectangle is the label's.
+    // nowhere. Preferred is above and left of the point, away from the working point's label
+    // right of the system; below in the canvas's top third, right in its left third, where the
+    // canvas is likelier to keep it. The rectangle is the label's.
     struct LabelPlace
     {
         Qt::Alignment alignment;
         int spacing;
         QRectF rect;
     };
-    static LabelPlace placeLabel(const QPointF& point, const QSizeF& size, Qt::Alignment preferred,
-                                 const QRectF& canvas, const QVector<QRectF>& taken);
+    static LabelPlace placeLabel(const QPointF& point, const QSizeF& size, const QRectF& canvas,
+                                 const QVector<QRectF>& taken);
 
 private:
     void attachSystem(const QPointF& duty, bool logarithmic);

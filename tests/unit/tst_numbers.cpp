@@ -34,16 +34,16 @@ const QVector<double> none(11, 0.0);
 
 } // namespace
 
-// An operating point's label beside a point x y of a size w h, the preferred alignment (33 above
-// left, 34 above right, 66 below right), a canvas cw ch from 0, 0 and the rectangles x y w h
-// taken: its alignment, spacing, left and top.
+// An operating point's label beside a point x y of a size w h, a canvas cw ch from 0, 0 and the
+// rectangles x y w h taken: its alignment (33 above left, 34 above right, 65 below left, 66 below
+// right), spacing, left and top.
 static QList<double> placed(const QVector<double>& a)
 {
     QVector<QRectF> taken;
-    for (int i = 7; i + 3 < a.size(); i += 4)
+    for (int i = 6; i + 3 < a.size(); i += 4)
         taken << QRectF(a[i], a[i + 1], a[i + 2], a[i + 3]);
-    const auto place = OperatingPointItems::placeLabel(
-        {a[0], a[1]}, {a[2], a[3]}, Qt::Alignment(int(a[4])), QRectF(0, 0, a[5], a[6]), taken);
+    const auto place = OperatingPointItems::placeLabel({a[0], a[1]}, {a[2], a[3]},
+                                                       QRectF(0, 0, a[4], a[5]), taken);
     return {double(place.alignment), double(place.spacing), place.rect.x(), place.rect.y()};
 }
 
@@ -308,16 +308,20 @@ private slots:
         row("share - 100 500 .25", "200");
         row("share l 1 10000 .25", "10");
         // A label 80 × 60 beside a 9-pixel symbol: 5 + 8 pixels from the point, so above left of
-        // 200, 200 it starts at 200 − 13 − 80 = 107, 200 − 13 − 60 = 127; right of it at 213.
-        row("place - 200 200 80 60 33 1000 500", "33 8 107 127");
+        // 700, 200 it starts at 700 − 13 − 80 = 607, 200 − 13 − 60 = 127; right of it at 713.
+        row("place - 700 200 80 60 1000 500", "33 8 607 127");
         // Taken above left: above right. Near the canvas's corner: below right. No room at all:
         // where it was preferred.
-        row("place - 200 200 80 60 33 1000 500 100 120 100 100", "34 8 213 127");
-        row("place - 50 50 80 60 33 1000 500", "66 8 63 63");
-        row("place - 25 25 80 60 33 50 50", "33 8 -68 -48");
-        // Every side covered 37 × 37 by 150..250, and 7 × 7 half a label (30) further out: a whole
-        // label further, 200 − 5 − 68 − 80 = 47, 200 − 5 − 68 − 60 = 67, is clear.
-        row("place - 200 200 80 60 33 1000 500 150 150 100 100", "33 68 47 67");
+        row("place - 700 200 80 60 1000 500 600 120 100 100", "34 8 713 127");
+        row("place - 50 50 80 60 1000 500", "66 8 63 63");
+        row("place - 25 25 80 60 50 50", "33 8 -68 -48");
+        // Every side covered 37 × 37 by 650..750, and 7 × 7 half a label (30) further out: a whole
+        // label further, 700 − 5 − 68 − 80 = 547, 200 − 5 − 68 − 60 = 67, is clear.
+        row("place - 700 200 80 60 1000 500 650 150 100 100", "33 68 547 67");
+        // In the top third of 600 (below 200) the label goes below; in the left third of 900
+        // (left of 300), right: at 150 + 13 = 163 and 250 + 13 = 263.
+        row("place - 700 150 80 60 900 600", "65 8 607 163");
+        row("place - 250 400 80 60 900 600", "34 8 263 327");
         // (t + 273) / 293.
         row("heat - 20, 400, 600, 250", "1 2.29693 2.97952 1.78498");
         // Airflow 1000 to 5000 with 10 % and 25 %: 600 to 6000 m³/h, / 3600 m³/s. Pressure 293
