@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace DutySchedule {
@@ -14,7 +15,7 @@ namespace {
 
 enum Column { Name, Q, P, T, Hours, ColumnCount };
 
-const char* const columnNames[ColumnCount] = {"name", "q", "p", "t", "hours"};
+const std::array<const char*, ColumnCount> columnNames{{"name", "q", "p", "t", "hours"}};
 
 QString tr(const char* text)
 {
@@ -56,7 +57,7 @@ bool read(const QString& text, Schedule& schedule, Error& error)
     for (const QString& field : records.first().fields)
         titles.append(field.trimmed().toLower());
     const int headerLine = records.first().line;
-    int position[ColumnCount];
+    std::array<int, ColumnCount> position;
     for (int c = 0; c < ColumnCount; ++c) {
         const QString name = QLatin1String(columnNames[c]);
         position[c] = titles.indexOf(name);
@@ -66,7 +67,7 @@ bool read(const QString& text, Schedule& schedule, Error& error)
             return fail(error, headerLine, tr("no column \"%1\"").arg(name));
     }
     // A row needs its fields up to the rightmost column named.
-    const int needed = *std::max_element(position, position + ColumnCount) + 1;
+    const int needed = *std::max_element(position.cbegin(), position.cend()) + 1;
 
     for (int r = 1; r < records.size(); ++r) {
         const Csv::Record& record = records.at(r);
