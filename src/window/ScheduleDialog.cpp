@@ -25,7 +25,6 @@ ScheduleDialog::ScheduleDialog(ScheduleResultModel* model, Exporter* exporter, Q
     // The schedule's order first: by duty as the file lists them, best fan first.
     view->sortByColumn(-1, Qt::AscendingOrder);
     view->setSelectionBehavior(QAbstractItemView::SelectRows);
-    view->setWordWrap(false);
     view->verticalHeader()->hide();
     view->hideColumn(ScheduleResultModel::FanId);
     view->setItemDelegateForColumn(ScheduleResultModel::DutyFirst + DutyColumns::Stable,
