@@ -114,8 +114,8 @@ private slots:
             QVERIFY(plot.scaleDiv(axis) == QwtScaleDiv(0, 100, {}, {}, {0, 100}));
         QVERIFY(!plot.isShowingOperatingPoints() && !plot.isShowingEfficiency() && // till asked
                 plot.canvas()->hasMouseTracking()); // moves arrive without a button too
-        plot.setLogScale(log);
-        plot.setShowMarkers(false);
+        if (log) // else linear, and without curve labels, until told
+            plot.setLogScale(true);
         // A hot fan blows thinner air; converted to 20 °C it is its 20 °C twin. Beside it: a
         // stopped fan, one of infinite pressure, and one removed.
         for (FanCalculator f :
