@@ -61,8 +61,7 @@ bool Csv::parse(const QString& text, QVector<Record>& records, int* badLine) con
     int pos = text.startsWith(QChar(0xFEFF)) ? 1 : 0;
     int lineNumber = 1;
     while (pos < text.size()) {
-        Record record;
-        record.line = lineNumber;
+        Record record{lineNumber, {}};
         QString current;
         bool inQuotes = false;
         bool recordEnded = false;

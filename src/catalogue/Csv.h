@@ -12,7 +12,7 @@ public:
     // One record of a read file, with the line it starts on (1 for the first).
     struct Record
     {
-        int line = 0;
+        int line;
         QStringList fields;
     };
 
