@@ -9,6 +9,7 @@
 #include "MainWindow.h"
 #include "MatchCondition.h"
 #include "PrintedTable.h"
+#include "ReportPrinter.h"
 #include "ScreenPlacement.h"
 #include "SearchGrammar.h"
 #include "TestSupport.h"
@@ -298,6 +299,12 @@ private slots:
                  "Material</th><th>Q, m³/h</th><th>Model</th></tr></thead>\n<tr><td>&nbsp;</td><td>"
                  "3</td><td>ВКР &lt;b&gt;</td></tr>\n<tr><td>О</td><td>1</td><td>ВР 80-75</td></tr>"
                  "\n</table>\n</body>\n</html>\n");
+        // A printed document's title: the program, then at most five fans, the rest left out.
+        const QStringList five{"a", "b", "c", "d", "e"};
+        QCOMPARE(ReportPrinter::documentTitle("V", five + QStringList{"f"}) + '|' +
+                     ReportPrinter::documentTitle("V", five) + '|' +
+                     ReportPrinter::documentTitle("V", {}),
+                 "V: a, b, c, d, e, …|V: a, b, c, d, e|V");
 
         struct Quoting : QTranslator
         {
