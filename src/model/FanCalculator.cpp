@@ -212,7 +212,7 @@ QString FanCalculator::designation(const QString& model, double D, double nomina
 
 double FanCalculator::temperatureFactor(double temperature)
 {
-    return (temperature + 273.0) / (20.0 + 273.0);
+    return (temperature + 273.0) / (referenceTemperature + 273.0);
 }
 
 QString FanCalculator::equation(const QVector<double>& coefficients)

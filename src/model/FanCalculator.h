@@ -70,6 +70,8 @@ public:
     QString get_P_label_right() const { return P_label_right; }
     QString get_Ncons_label_left() const { return Ncons_label_left; }
 
+    // The air temperature (°C) that every curve is drawn for, and a cold fan is rated for.
+    static constexpr int referenceTemperature = 20;
     // Factor that converts pressure and power at a temperature (°C) to 20 °C: the ratio of the
     // air densities at 20 °C and at that temperature.
     static double temperatureFactor(double temperature);

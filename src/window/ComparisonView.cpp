@@ -179,8 +179,8 @@ void ComparisonView::showFanRows()
             const OperatingPoint point =
                 fan ? OperatingPoint::solve(*fan, duty.x(), duty.y()) : OperatingPoint();
             // A fan rated for 20 °C has no hot duty of its own: its rated rows stay empty.
-            const int shown = fan && fan->get_temperature() > 20 ? int(DutyColumns::RatedCount)
-                                                                 : int(DutyColumns::Count);
+            const bool hot = fan && fan->get_temperature() > FanCalculator::referenceTemperature;
+            const int shown = hot ? int(DutyColumns::RatedCount) : int(DutyColumns::Count);
             for (int row = 0; row < DutyColumns::RatedCount; ++row) {
                 QMap<int, QVariant> cell;
                 if (row < shown) {
